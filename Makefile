@@ -1,0 +1,42 @@
+# Ravlo: `make run` starts the calculator, `make test` runs every test.
+# Both install whatever Debian packages are missing first.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_BENCH ?= build-bench
+BUILD_TYPE ?= RelWithDebInfo
+CTEST_ENV  := QT_QPA_PLATFORM=offscreen
+
+.PHONY: all deps configure build test test-asan bench run clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD)
+
+test: build
+	cd $(BUILD) && $(CTEST_ENV) ctest --output-on-failure --timeout 300
+
+test-asan: deps
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLO_SANITIZE=ON -DRAVLO_BENCH=OFF
+	cmake --build $(BUILD_ASAN)
+	cd $(BUILD_ASAN) && $(CTEST_ENV) ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure --timeout 600
+
+bench: deps
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVLO_BENCH=ON
+	cmake --build $(BUILD_BENCH) --target ravlo-bench
+	$(BUILD_BENCH)/bin/ravlo-bench
+
+run: build
+	@if [ -x $(BUILD)/bin/ravlo ]; then $(BUILD)/bin/ravlo; \
+	else echo "The desktop program is not built yet; try $(BUILD)/bin/ravlo-cli."; fi
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
