@@ -65,7 +65,7 @@ std::string fastText(std::uint64_t n) {
 }
 
 TEST(PrimeFactor, AgreesWithTrialDivisionForEverySmallValue) {
-  for (std::int64_t n = 1; n <= 60000; ++n)
+  for (std::int64_t n = 1; n <= 200000; ++n)
     ASSERT_EQ(fastText(static_cast<std::uint64_t>(n)), trialDivisionText(n)) << n;
 }
 
@@ -110,7 +110,6 @@ TEST(PrimeFactor, HardValuesGiveTheSameTextAsTrialDivision) {
       {1000000016000000063ULL, "1000000007*1000000009"},
   };
   for (const auto& row : rows) EXPECT_EQ(fastText(row.n), row.text) << row.n;
-  EXPECT_EQ(pq(p31, p32), trialDivisionText(static_cast<std::int64_t>(p31 * p32)));
 }
 
 TEST(PrimeFactor, WholeUnsignedRangeFactors) {
