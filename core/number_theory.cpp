@@ -6,9 +6,15 @@
 #include "core/repeating_decimal.h"
 
 namespace ravlo {
+namespace {
+
+// Built fresh and moved in: GCC 12 at -O3 warns falsely (-Wrestrict) on assigning a literal.
+std::string failed() { return std::string(1, 'n'); }
+
+}  // namespace
 
 std::string NumberTheory::SoinsuuBunkai(std::string_view text) {
-  SoinsuuStr = "n";
+  SoinsuuStr = failed();
   const auto value = detail::readInt64(text);
   if (!value) return SoinsuuStr;
   SoinsuuN = *value;
@@ -38,7 +44,7 @@ bool NumberTheory::sumCheck(std::int64_t a, std::int64_t b) {
 }
 
 std::string NumberTheory::YakusuuWa(std::string_view factors, int withSelf, int perLine) {
-  YakusuuStr = "n";
+  YakusuuStr = failed();
   const auto divisors = divisorsOfFactorText(factors);
   if (!divisors) return YakusuuStr;
   const std::size_t count = divisors->size();
