@@ -5,5 +5,7 @@
 namespace ravlo::cli {
 
 int runHelp(const Args& args, CliIo& io);
+int runFactor(const Args& args, CliIo& io);
+int runBase(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

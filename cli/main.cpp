@@ -16,10 +16,12 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
+    {"factor", ravlo::cli::runFactor},
+    {"base", ravlo::cli::runBase},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, factor, base)";
 
 }  // namespace
 
