@@ -1,5 +1,6 @@
 #include "core/number_theory.h"
 
+#include "core/bunsuu64.h"
 #include "core/divisors.h"
 #include "core/number_theory_read.h"
 #include "core/prime_factor.h"
@@ -29,20 +30,6 @@ std::string NumberTheory::SoinsuuBunkai(std::string_view text) {
   return SoinsuuStr;
 }
 
-// The sum test of the fraction arithmetic: magnitudes against the bound 2^63 - 8.
-bool NumberTheory::sumCheck(std::int64_t a, std::int64_t b) {
-  constexpr std::uint64_t kLimit = 9223372036854775800ULL;
-  auto magnitude = [](std::int64_t v) {
-    return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-  };
-  const std::uint64_t ma = magnitude(a), mb = magnitude(b);
-  if (ma > kLimit || mb > kLimit - ma) {
-    sink_.box(kSumOverflowCaption, kSumOverflow, BoxButtons::Ok, BoxIcon::Warning);
-    return false;
-  }
-  return true;
-}
-
 std::string NumberTheory::YakusuuWa(std::string_view factors, int withSelf, int perLine) {
   YakusuuStr = failed();
   const auto divisors = divisorsOfFactorText(factors);
@@ -56,7 +43,7 @@ std::string NumberTheory::YakusuuWa(std::string_view factors, int withSelf, int 
     const std::int64_t d = (*divisors)[j];
     text += std::to_string(d);
     text += (perLine > 0 && (j + 1) % static_cast<std::size_t>(perLine) == 0) ? "| +" : "+";
-    if (!sumCheck(sum, d)) return YakusuuStr;
+    if (!Int64AddCheck(sum, d, sink_)) return YakusuuStr;
     sum += d;
   }
   text.pop_back();

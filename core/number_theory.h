@@ -16,8 +16,6 @@ inline constexpr std::string_view kSoinsuuNotPositive =
 inline constexpr std::string_view kJunkanCaption = "Report!!";
 inline constexpr std::string_view kJunkanTooLong =
     "循環幅が18ケタを超えるので、\n\n循環小数の表示ができません。\n\nしくしく･･･ (^_^)";
-inline constexpr std::string_view kSumOverflowCaption = "警告!";
-inline constexpr std::string_view kSumOverflow = "和の結果がint64の範囲を超えた。";
 
 class NumberTheory {
  public:
@@ -41,7 +39,6 @@ class NumberTheory {
   int SoinsuuAbort = 1;
 
  private:
-  bool sumCheck(std::int64_t a, std::int64_t b);
   MessageSink& sink_;
 };
 
