@@ -1,0 +1,19 @@
+#pragma once
+// Widths of UTF-8 text in character cells, as a fixed-pitch Japanese face shows it:
+// half-width characters take one cell, full-width ones two.
+#include <cstddef>
+#include <string_view>
+
+namespace ravlo {
+
+// Bytes of the UTF-8 character starting at s[i]; 1 for a byte that does not start a
+// well-formed sequence, so a scan always moves on.
+std::size_t utf8CharLength(std::string_view s, std::size_t i);
+
+// Cells of the character starting at s[i] (1 for ASCII, half-width katakana and stray bytes).
+int charCells(std::string_view s, std::size_t i);
+
+// Cells of the whole text; the width the original program measured in code-page bytes.
+int displayCells(std::string_view text);
+
+}  // namespace ravlo
