@@ -110,6 +110,8 @@ class FontSaver {
     c_.setFont(font_);
     c_.setTextColor(color_);
   }
+  const FontSpec& savedFont() const { return font_; }
+  int savedSize() const { return font_.size; }
   FontSaver(const FontSaver&) = delete;
   FontSaver& operator=(const FontSaver&) = delete;
 
