@@ -5,6 +5,7 @@
 #include "core/cp932.h"
 #include "render/colors.h"
 #include "render/expr_renderer.h"
+#include "render/text_cells.h"
 
 namespace ravlo {
 
@@ -52,7 +53,7 @@ int ExprRenderer::AnsColumnDraw(Canvas& c, std::string_view answer, int x, int y
   c.setTextColor(kBlack);
   int end = ax;
   if (answer.find("不") != std::string_view::npos) {
-    c.textOut(ax, y, answer);
+    c.textOut(ax, y, printableText(answer));
     end = c.penPos().x;
   } else {
     end = drawExpr(c, answer, ax, y, CharW, CharH);

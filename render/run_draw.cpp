@@ -15,12 +15,6 @@ int scaledSize(int size, double factor) {
   return v < 1 ? 1 : static_cast<int>(v);
 }
 
-bool printable(std::string_view ch) {
-  if (ch.size() > 1) return true;  // a well-formed multi-byte character
-  unsigned char b = static_cast<unsigned char>(ch[0]);
-  return b >= 0x20 && b < 0x7F;
-}
-
 }  // namespace
 
 int ExprRenderer::screenCharH(Canvas& c) {
@@ -36,6 +30,9 @@ int ExprRenderer::runDraw(Canvas& c, std::string_view text, int x, int y, int co
   FontSaver keep(c);
   const FontSpec base = keep.savedFont();
   const int startX = x;
+  // Measured on the run's own font, before any size change.
+  const int screenH =
+      text.find_first_of("R|") != std::string_view::npos ? screenCharH(c) : 0;
   bool power = false;
   int drawn = 0;
   c.moveTo(x, y);
@@ -69,7 +66,7 @@ int ExprRenderer::runDraw(Canvas& c, std::string_view text, int x, int y, int co
         c.setFontSize(scaledSize(base.size, 0.7));
         c.setBold(true);
         c.setTextColor(kRed);
-        c.textOut(x, y + screenCharH(c) / 4, "あまり");
+        c.textOut(x, y + screenH / 4, "あまり");
         c.setFont(f);
         break;
       }
@@ -93,12 +90,12 @@ int ExprRenderer::runDraw(Canvas& c, std::string_view text, int x, int y, int co
       }
       case '|':
         x = startX;
-        y += static_cast<int>(std::lround(1.5 * screenCharH(c)));
+        y += static_cast<int>(std::lround(1.5 * screenH));
         c.moveTo(x, y);
         continue;
       default:
         c.setTextColor(power ? kDarkRed : ink);
-        c.textOut(x, power ? y - cw / 4 : y, printable(ch) ? ch : std::string_view("?"));
+        c.textOut(x, power ? y - cw / 4 : y, printableText(ch));
         break;
     }
     x = c.penPos().x;

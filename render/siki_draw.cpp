@@ -133,15 +133,15 @@ void ExprRenderer::mixedStep(Canvas& c, DrawCtx& d, std::size_t at) {
   BarDraw(c, d.x, d.barLine(), d.cw);
   std::string_view after = r.substr(at + 1);
   d.i += at + 1;
-  if (after.find('b') != npos) return;
-  // The denominator is being typed: blue digits under the bar, the cursor after them.
   SpecialFound s = NextSpecial(after);
+  if (s.character == 'b') return;  // the fraction follows
+  // The denominator is being typed: blue digits under the bar, the cursor after them.
   std::string_view digits = s.position < 0 ? after : after.substr(0, s.position - 1);
   int start = d.x;
   {
     FontSaver keep(c);
     c.setTextColor(kBlue);
-    c.textOut(start, d.lowerLine(), digits);
+    c.textOut(start, d.lowerLine(), printableText(digits));
   }
   int digitsEnd = c.penPos().x;
   placeCursor(digitsEnd, d.lowerLine());
@@ -267,7 +267,7 @@ void ExprRenderer::powerStep(Canvas& c, DrawCtx& d) {
   }
   if (len > 0) {
     c.setTextColor(kDarkRed);
-    c.textOut(d.x, powerLineY, r.substr(0, len));
+    c.textOut(d.x, powerLineY, printableText(r.substr(0, len)));
     d.x = c.penPos().x;
     d.i += len;
   }
