@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/expr/question_generator.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -50,6 +52,18 @@ TEST(ReferenceValues, ReadsAnswerTexts) {
   ASSERT_TRUE(readDecimalText("0.33u", r, cut));
   EXPECT_TRUE(cut);
   EXPECT_EQ(toString(r), "33/100");
+}
+
+TEST(ReferenceValues, ReadsEveryGeneratedQuestion) {
+  QuestionGenerator gen(7);
+  int values = 0;
+  for (int i = 0; i < 5000; ++i) {
+    std::string q = gen.question();
+    RefResult r;
+    ASSERT_NO_THROW(r = referenceValue(q)) << q;
+    if (r.kind == RefKind::Value) ++values;
+  }
+  EXPECT_GT(values, 3000);  // the generator must mostly make questions with a value
 }
 
 }  // namespace
