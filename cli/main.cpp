@@ -16,10 +16,11 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
+    {"check", ravlo::cli::runCheck},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check)";
 
 }  // namespace
 
