@@ -7,6 +7,8 @@
 #include "core/text_helpers.h"
 #include "expr/eval_text.h"
 #include "expr/evaluator.h"
+#include "expr/single_number.h"
+#include "expr/text_edit.h"
 
 namespace ravlo {
 
@@ -28,7 +30,21 @@ int terminatingPlaces(int64_t d) {
   return twos > fives ? twos : fives;
 }
 
-constexpr int kShownPlaces = 18;
+constexpr size_t kShownPlaces = 18;
+
+// The decimal cut after 17 places and marked "u". The decimal text has its trailing zeros
+// removed, so the 18 places are restored first: dropping the last character of "0.1" (for
+// 0.100000000000000000|12…) would lose a significant digit.
+std::string cutDecimal(const std::string& s) {
+  const size_t dot = s.find('.');
+  if (dot == std::string::npos) return s + "u";
+  std::string places = s.substr(dot + 1);
+  places.resize(kShownPlaces, '0');
+  places.pop_back();
+  const size_t last = places.find_last_not_of('0');
+  if (last != std::string::npos) places.erase(last + 1);
+  return s.substr(0, dot + 1) + places + "u";
+}
 
 }  // namespace
 
@@ -83,14 +99,12 @@ std::string Evaluator::answerChain(std::string_view expr, int ansForms, int with
     if (AnsKaStr.find('b') == std::string::npos) SyoAnsOK = 0;
   }
   if (decimal) {
-    AnsSyoStr = replaceAll(numberText_.BunToSyoStr(AnsTai), "-", "m");
+    AnsSyoStr = text_edit::replaceAll(numberText_.BunToSyoStr(AnsTai), "-", "m");
     // A terminating decimal longer than the places shown is cut off as well, and marked so.
-    const bool cut = numberText_.SyoOwariFlag == 0 ||
-                     (AnsTai.numerator != 0 && terminatingPlaces(AnsTai.denominator) > kShownPlaces);
-    if (cut && AnsSyoStr.size() > 1) {
-      AnsSyoStr.pop_back();
-      AnsSyoStr += 'u';
-    }
+    const bool cut =
+        numberText_.SyoOwariFlag == 0 ||
+        (AnsTai.numerator != 0 && terminatingPlaces(AnsTai.denominator) > int(kShownPlaces));
+    if (cut && AnsSyoStr != kFailText) AnsSyoStr = cutDecimal(AnsSyoStr);
     if (SyoAnsOK == 1) chain += "=" + AnsSyoStr;
   }
   chain = AnsDedupe(chain);

@@ -1,35 +1,21 @@
 #include "expr/eval_text.h"
 
 #include "core/text_helpers.h"
-#include "expr/EXPR_DEPS_PLACEHOLDER"
+#include "expr/siki_alphabet.h"
+#include "expr/single_number.h"
+#include "expr/siki_rewrite.h"
+#include "expr/text_edit.h"
 
 namespace ravlo::evaltext {
-
-std::string replaceAll(std::string s, std::string_view from, std::string_view to) {
-  if (from.empty()) return s;
-  size_t p = 0;
-  while ((p = s.find(from, p)) != std::string::npos) {
-    s.replace(p, from.size(), to);
-    p += to.size();
-  }
-  return s;
-}
 
 bool hasAny(std::string_view text, std::string_view chars) {
   return text.find_first_of(chars) != std::string_view::npos;
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool continuesNumber(char c) { return std::string_view(".@bkKBu").find(c) != std::string_view::npos; }
+bool continuesNumber(char c) { return std::string_view(".@bku").find(c) != std::string_view::npos; }
 
 bool bracketsBalanced(std::string_view text) {
-  long open = 0, close = 0;
-  for (char c : text) {
-    if (c == '(') ++open;
-    if (c == ')') ++close;
-  }
-  return open == close;
+  return text_edit::countChar(text, '(') == text_edit::countChar(text, ')');
 }
 
 size_t matchingOpen(std::string_view text, size_t close) {
@@ -54,9 +40,9 @@ size_t nextOperation(std::string_view text) {
 
 OperandSpan operationSpan(std::string_view text, size_t op) {
   size_t start = op;
-  while (start > 0 && kOperatorChars.find(text[start - 1]) == std::string_view::npos) --start;
+  while (start > 0 && !isBinaryOperator(text[start - 1])) --start;
   size_t end = op + 1;
-  while (end < text.size() && kOperatorChars.find(text[end]) == std::string_view::npos) ++end;
+  while (end < text.size() && !isBinaryOperator(text[end])) ++end;
   return {start, end};
 }
 
@@ -102,6 +88,35 @@ bool settleBracketedFactorials(std::string& text, NumberText& numberText) {
   }
 }
 
+std::string tidyBrackets(KakkoContext& ctx, std::string_view text) {
+  // Stand-ins for the protected brackets; no expression text holds them.
+  constexpr char kOpen = '\x01', kClose = '\x02';
+  if (text.find_first_of("\x01\x02") != std::string_view::npos) {
+    return KakkoHazusi(ctx, text, true);
+  }
+  std::string t(text);
+  size_t from = 0;
+  size_t close;
+  while ((close = t.find(")^", from)) != std::string::npos) {
+    const size_t open = matchingOpen(t, close);
+    if (open != std::string::npos) {
+      t[open] = kOpen;
+      t[close] = kClose;
+    }
+    from = close + 1;
+  }
+  t = KakkoHazusi(ctx, t, true);
+  for (char& c : t) {
+    if (c == kOpen) c = '(';
+    if (c == kClose) c = ')';
+  }
+  return t;
+}
+
+std::string signedBracketsAsProducts(std::string_view text) {
+  return signedBracketToProduct(text_edit::replaceAll(text, "/m(", "*m1/("));
+}
+
 std::string bracketSignedPowers(std::string_view text) {
   static constexpr std::string_view kLiteral = "0123456789.@bkuPC!";
   std::string out;
@@ -113,7 +128,14 @@ std::string bracketSignedPowers(std::string_view text) {
     ++i;
     if ((c != '+' && c != '-') || i >= text.size() || text[i] != 'm') continue;
     size_t k = i + 1;
-    while (k < text.size() && kLiteral.find(text[k]) != std::string_view::npos) ++k;
+    if (k < text.size() && text[k] == '[') {
+      const size_t close = text.find(']', k);
+      if (close == std::string_view::npos) continue;
+      k = close + 1;
+      while (k < text.size() && text[k] == '!') ++k;
+    } else {
+      while (k < text.size() && kLiteral.find(text[k]) != std::string_view::npos) ++k;
+    }
     if (k == i + 1 || k >= text.size() || text[k] != '^') continue;
     out += '(';
     out.append(text.substr(i, k - i));

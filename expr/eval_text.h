@@ -8,15 +8,12 @@
 
 #include "core/bunsuu64.h"
 #include "core/number_text.h"
+#include "expr/bracket_tidy.h"
 
 namespace ravlo::evaltext {
 
-inline constexpr std::string_view kOperatorChars = "+-*/^=:";
-
-std::string replaceAll(std::string s, std::string_view from, std::string_view to);
 bool hasAny(std::string_view text, std::string_view chars);
-bool isDigit(char c);
-// Characters that continue a number to the left of a digit run ("3b2", "1.5", "2K…").
+// Characters that continue a number to the left of a digit run ("3b2", "1.5").
 bool continuesNumber(char c);
 // Same numbers of "(" and ")".
 bool bracketsBalanced(std::string_view text);
@@ -45,8 +42,15 @@ std::optional<int64_t> wholeNonNegative(const Bunsuu64& v, MessageSink& sink);
 // Replaces each bracketed single number right before "!" by its whole value; false when such
 // a number is not whole or is negative (the factorial is then undefined).
 bool settleBracketedFactorials(std::string& text, NumberText& numberText);
-// "+m3^2" becomes "+(m3)^2": the signed number raised to a power keeps its sign through the
-// merging of sign pairs.
+// KakkoHazusi keeping groups, with every bracket raised to a power protected by its matching
+// "(" first. KakkoHazusi pairs such a ")" with the nearest "(", which for "(m(3)+1)^2" is the
+// inner one, and the tidied text then means -(3+1)^2.
+std::string tidyBrackets(KakkoContext& ctx, std::string_view text);
+// A signed bracket as a product ("m(" -> "m1*(", "p(" -> "("). After "/" the sign goes
+// before the division: "a/m(x)" is a/(-x), which "a/m1*(x)" would read as (a/-1)*x.
+std::string signedBracketsAsProducts(std::string_view text);
+// "+m3^2" becomes "+(m3)^2" (likewise a signed "[ ]"): the signed number raised to a power
+// keeps its sign through the merging of sign pairs.
 std::string bracketSignedPowers(std::string_view text);
 
 }  // namespace ravlo::evaltext

@@ -4,8 +4,20 @@
 
 #include "core/text_helpers.h"
 #include "expr/eval_text.h"
+#include "expr/inp_check.h"
+#include "expr/siki_alphabet.h"
+#include "expr/siki_rewrite.h"
+#include "expr/text_edit.h"
 
 namespace ravlo {
+
+using namespace evaltext;
+
+namespace {
+
+bool hasOperator(std::string_view text) { return OpKind(text).kind != -1; }
+
+}  // namespace
 
 const char* calcStatusMessage(int status) {
   switch (status) {
@@ -42,16 +54,18 @@ std::string Evaluator::SikiCalc(std::string_view expr, int ansForms, int withQue
 
   std::string s = KakeruHokan(expr);
   s = SikiCutAns(s, false);
+  // A signed bracket becomes a product before anything else, so that its sign stays outside
+  // whatever the steps below make of the bracket ("m(1)!^4" is -(1!^4)).
+  s = signedBracketsAsProducts(s);
   // Bracket tidying below would turn "(m3)!" into "m3!", that is -(3!); a bracketed
   // factorial operand is settled first so that a negative one fails as it must.
   if (!settleBracketedFactorials(s, numberText_)) return fail(kCalcFactorialFailed, expr);
   // Sign merging would turn "2-m3^2" into "2+3^2"; the sign belongs to its number.
   s = bracketSignedPowers(s);
-  s = kakko_.KakkoHazusi(s, true);
-  s = replaceAll(s, "m(", "m1*(");
-  s = replaceAll(s, "p(", "(");
+  s = tidyBrackets(kakko_, s);
+  s = signedBracketsAsProducts(s);
 
-  if (OpKind(s) == -1) return fail(kCalcNoOperator, expr);
+  if (!hasOperator(s)) return fail(kCalcNoOperator, expr);
   if (!bracketsBalanced(s)) return fail(kCalcBracketMismatch, expr);
   if (hasAny(s, "CP")) {
     s = JunKumiSyori(s);
@@ -70,29 +84,29 @@ std::string Evaluator::SikiCalc(std::string_view expr, int ansForms, int withQue
 }
 
 int Evaluator::SikiEval(std::string_view expr) {
-  const int savedRelaxed = checker_.relaxedSigns();
-  checker_.setRelaxedSigns(1);
-  const int refused = checker_.SikiCheck(KakeruHokan(expr), 0, 1, 1, 1);
-  checker_.setRelaxedSigns(savedRelaxed);
+  // Implied products are written out first: without them "2(1+1)" would become "22".
+  const bool savedRelaxed = checker_.relaxedSigns;
+  checker_.relaxedSigns = true;
+  const size_t refused = ravlo::SikiCheck(checker_, KakeruHokan(expr), false, true, true, true, sink_);
+  checker_.relaxedSigns = savedRelaxed;
   if (refused != 0) return -1;
 
-  std::string t = SikiCutAns(checker_.checkedText(), false);
+  std::string t = SikiCutAns(checker_.checkedText, false);
   if (!bracketsBalanced(t)) return -1;
   // A signed bracket is a product, as in SikiCalc; callers may hand over such texts directly.
-  t = replaceAll(t, "m(", "m1*(");
-  t = replaceAll(t, "p(", "(");
-  if (OpKind(t) == -1) {
+  t = signedBracketsAsProducts(t);
+  if (!hasOperator(t)) {
     EvalResult = numberText_.StrToBun(t);
     return EvalResult.valid() ? 1 : -4;
   }
 
-  while (t.find(')') != std::string::npos && OpKind(t) != -1) {
+  while (t.find(')') != std::string::npos && hasOperator(t)) {
     const size_t close = t.find(')');
     const size_t open = close == 0 ? std::string::npos : t.rfind('(', close - 1);
     if (open == std::string::npos) break;
     std::string inner = t.substr(open + 1, close - open - 1);
     std::string replacement;
-    if (OpKind(inner) != -1) {
+    if (hasOperator(inner)) {
       Bunsuu64 v;
       if (FlatSikiEval(inner, v) < 0) return -1;
       replacement = BunToStr(v, true);
@@ -117,11 +131,11 @@ int Evaluator::SikiEval(std::string_view expr) {
 }
 
 int Evaluator::FlatSikiEval(std::string_view text, Bunsuu64& result) {
-  if (OpKind(text) == -1 || !bracketsBalanced(text)) return -1;
+  if (!hasOperator(text) || !bracketsBalanced(text)) return -1;
   std::string t(text);
   Bunsuu64 last = kBunInvalid;
   for (;;) {
-    if (OpKind(t) == -1) {
+    if (!hasOperator(t)) {
       result = last;
       return 1;
     }
@@ -136,11 +150,11 @@ int Evaluator::FlatSikiEval(std::string_view text, Bunsuu64& result) {
 }
 
 Bunsuu64 Evaluator::OpCalc(std::string_view opText) {
-  size_t pos = 0;
-  const int k = OpKind(opText, &pos);
+  const OpKindResult op = OpKind(opText);
+  const int k = op.kind;
   if (k == -1) return kBunInvalid;
-  const std::string_view left = opText.substr(0, pos);
-  std::string_view right = opText.substr(pos + 1);
+  const std::string_view left = opText.substr(0, op.pos - 1);
+  std::string_view right = opText.substr(op.pos);
   right = right.substr(0, right.find('='));
 
   const Bunsuu64 a = zeroIfNoValue(numberText_.StrToBun(left));
@@ -154,7 +168,11 @@ Bunsuu64 Evaluator::OpCalc(std::string_view opText) {
       sink_.box(kZeroDivideCaption, kZeroDivideText, BoxButtons::Ok, BoxIcon::Warning);
       return kBunInvalid;
     }
-    return BunPow(a, *e, sink_);
+    // Reduced in improper form first: "1.0" reads as 1 10/10, whose 67th power would
+    // overflow although the value is 1.
+    const Bunsuu64 base = BunYaku(BunToKa(a, sink_));
+    if (!base.valid()) return kBunInvalid;
+    return BunPow(base, *e, sink_);
   }
 
   const Bunsuu64 b = zeroIfNoValue(numberText_.StrToBun(right));

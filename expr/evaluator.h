@@ -11,7 +11,8 @@
 #include "core/bunsuu_h.h"
 #include "core/message_sink.h"
 #include "core/number_text.h"
-#include "expr/EXPR_DEPS_PLACEHOLDER"
+#include "expr/bracket_tidy.h"
+#include "expr/inp_check_state.h"
 
 namespace ravlo {
 
@@ -42,8 +43,10 @@ inline constexpr const char* kRatioSimplestText = "これ以上簡単にでき�
 
 class Evaluator {
  public:
+  // The evaluator uses, and leaves its results in, the checker's and the bracket tidying's
+  // contexts and the number-text and expression-fraction modules handed to it.
   Evaluator(MessageSink& sink, NumberText& numberText, BunsuuHContext& bunsuuH,
-            CHECKER_TYPE& checker, KAKKO_TYPE& kakko)
+            InpCheckState& checker, KakkoContext& kakko)
       : sink_(sink), numberText_(numberText), bunsuuH_(bunsuuH), checker_(checker),
         kakko_(kakko) {}
 
@@ -96,8 +99,8 @@ class Evaluator {
   MessageSink& sink_;
   NumberText& numberText_;
   BunsuuHContext& bunsuuH_;
-  CHECKER_TYPE& checker_;
-  KAKKO_TYPE& kakko_;
+  InpCheckState& checker_;
+  KakkoContext& kakko_;
 };
 
 // Drops each answer form that repeats the one before it ("a=2=2=3" becomes "a=2=3"), and a

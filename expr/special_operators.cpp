@@ -5,10 +5,13 @@
 #include "core/text_helpers.h"
 #include "expr/eval_text.h"
 #include "expr/evaluator.h"
+#include "expr/text_edit.h"
 
 namespace ravlo {
 
 using namespace evaltext;
+using text_edit::isDigit;
+using text_edit::replaceAll;
 
 int64_t Evaluator::KaijouKeisan(int64_t n) {
   if (n < 0) return -1;
@@ -168,25 +171,27 @@ std::string Evaluator::SikiBunSyori(std::string_view text) {
       bunsuuH_.BunsuuHErr = 11;
       return kFailText;
     }
-    // A fraction raised to a power goes in brackets, with a sign before it taken inside:
-    // "m[3B1]^2" is (-1/3)^2, as for any signed number.
+    // A sign before the fraction is taken into its value, as for any signed number
+    // ("m[3B1]^2" is (-1/3)^2). A value raised to a power goes in brackets, unless it
+    // stands in brackets already: nested ones would be paired wrongly by bracket tidying.
     size_t from = open;
-    const bool powered = close + 1 < t.size() && t[close + 1] == '^';
-    if (powered && open > 0 && (t[open - 1] == 'm' || t[open - 1] == 'p')) {
+    if (open > 0 && (t[open - 1] == 'm' || t[open - 1] == 'p')) {
       if (t[open - 1] == 'm') v = BunNeg(v);
       from = open - 1;
     }
-    std::string replacement = BunToStr(v, true);
+    const char after = close + 1 < t.size() ? t[close + 1] : '\0';
+    const bool inBrackets = from > 0 && t[from - 1] == '(' && after == ')';
+    std::string replacement = BunToStr(v, !inBrackets && after != '^');
     if (replacement == kFailText) {
       bunsuuH_.BunsuuHErr = 12;
       return kFailText;
     }
-    if (powered && replacement.front() != '(') replacement = "(" + replacement + ")";
+    if (after == '^') replacement = "(" + replacement + ")";
     t.replace(from, close + 1 - from, replacement);
   }
   t = replaceAll(t, "~<", "[");
   t = replaceAll(t, ">~", "]");
-  return kakko_.KakkoHazusi(t, true);
+  return tidyBrackets(kakko_, t);
 }
 
 }  // namespace ravlo

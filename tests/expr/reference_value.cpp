@@ -247,12 +247,12 @@ class Reader {
     if (eat('.')) {
       std::string_view f = digits();
       Rat v = make(toInt(a), 1);
-      if (!f.empty()) v = add(v, make(toInt(f), pow10(f.size())));
+      if (!f.empty()) v = add(v, make(toInt(f), tens(f.size())));
       if (eat('@')) {
         std::string_view r = digits();
         if (r.empty()) throw Malformed("@ without digits");
-        I128 nines = pow10(r.size()) - 1;
-        v = add(v, make(toInt(r), mulOrThrow(nines, pow10(f.size()))));
+        I128 nines = tens(r.size()) - 1;
+        v = add(v, make(toInt(r), mulOrThrow(nines, tens(f.size()))));
       } else if (f.empty()) {
         throw Malformed("point without digits");
       }
@@ -284,14 +284,21 @@ class Reader {
     return t_.substr(s, pos_ - s);
   }
 
-  static I128 toInt(std::string_view d) {
+  // Literal digit runs count towards the largest number met, like any intermediate.
+  I128 toInt(std::string_view d) {
     if (d.empty()) throw Malformed("empty digits");
     I128 v = 0;
     for (char c : d) {
       if (!isDigit(c)) throw Malformed("digit expected");
       v = addOrThrow(mulOrThrow(v, 10), c - '0');
     }
+    if (v > largest_) largest_ = v;
     return v;
+  }
+  I128 tens(size_t n) {
+    I128 p = pow10(n);
+    if (p > largest_) largest_ = p;
+    return p;
   }
 
   std::string_view t_;
@@ -359,8 +366,5 @@ bool readDecimalText(std::string_view text, Rat& out, bool& cut) {
   return readNumberText(text, out);
 }
 
-Rat ratSub(const Rat& a, const Rat& b) { return add(a, neg(b)); }
-Rat ratAbs(const Rat& a) { return {absOf(a.num), a.den}; }
-bool ratLess(const Rat& a, const Rat& b) { return ratSub(a, b).num < 0; }
 
 }  // namespace ravlo::test

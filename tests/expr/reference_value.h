@@ -44,8 +44,5 @@ bool readNumberText(std::string_view text, Rat& out);
 // "u"; true plus the cut flag.
 bool readDecimalText(std::string_view text, Rat& out, bool& cut);
 
-Rat ratSub(const Rat& a, const Rat& b);  // throws nothing; both operands must be small
-Rat ratAbs(const Rat& a);
-bool ratLess(const Rat& a, const Rat& b);
 
 }  // namespace ravlo::test
