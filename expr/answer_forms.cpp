@@ -69,9 +69,18 @@ std::string AnsDedupe(std::string_view chain) {
 }
 
 std::string Evaluator::answerChain(std::string_view expr, int ansForms, int withQuestion) {
+  int d = ansForms;
+  const bool decimal = d >= 4;
+  if (decimal) d -= 4;
+  const int z = d == 0 ? 0 : (d == 1 ? 1 : 2);
+
   const Bunsuu64 result = zeroIfNoValue(EvalResult);
   AnsTai = BunToTai(BunYaku(result), sink_);
-  AnsKa = AnsTai.valid() ? BunToKa(AnsTai, sink_) : kBunInvalid;
+  // The improper form is always worked out for the callers that keep it, but an overflow
+  // in it is reported only when it is to be shown.
+  NullSink quiet;
+  AnsKa = AnsTai.valid() ? BunToKa(AnsTai, z == 0 ? static_cast<MessageSink&>(quiet) : sink_)
+                         : kBunInvalid;
   AnsTaiStr = BunToStr(AnsTai, false);
   AnsKaStr = BunToStr(AnsKa, false);
   if (AnsKa.valid() && AnsKa.denominator == 1 && AnsKaStr != "0") {
@@ -79,10 +88,6 @@ std::string Evaluator::answerChain(std::string_view expr, int ansForms, int with
     if (AnsKaStr.compare(at, 2, "1b") == 0) AnsKaStr.erase(at, 2);
   }
 
-  int d = ansForms;
-  const bool decimal = d >= 4;
-  if (decimal) d -= 4;
-  const int z = d == 0 ? 0 : (d == 1 ? 1 : 2);
   // A form that cannot be written in 64-bit parts is no answer to show.
   if (!AnsTai.valid() || (z != 0 && !AnsKa.valid())) return fail(kCalcNotComputable, expr);
 
