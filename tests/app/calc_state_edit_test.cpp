@@ -155,7 +155,7 @@ TEST(SikiBackSpace, RemovesTheLastTokenAndKeepsTheCheckerInStep) {
     const char* next;        // typed after the backspace
     const char* finalLine;   // the line after `next`
   } rows[] = {
-      {"12+3", "12+", "-4", "12+"},        // "-" after an operator is still refused
+      {"12+3", "12+", "-", "12+"},         // "-" after an operator is still refused
       {"12+3", "12+", "4", "12+4"},
       {"(1)", "(1", "=", "(1"},            // the bracket is open again
       {"(1)", "(1", ")", "(1)"},

@@ -177,7 +177,7 @@ std::vector<int> fuzzKeys() {
 
 TEST(RandomTyping, TheLineStaysWellFormedAndBounded) {
   const std::vector<int> keys = fuzzKeys();
-  for (unsigned seed = 1; seed <= 12; ++seed) {
+  for (unsigned seed = 1; seed <= 20; ++seed) {
     std::mt19937 rng(seed);
     Session s([&](CalcSettings& c) {
       c.KAKERU_ABR = static_cast<int>(seed % 2);
@@ -189,7 +189,7 @@ TEST(RandomTyping, TheLineStaysWellFormedAndBounded) {
     s->SikiClear();
     std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
     std::uniform_int_distribution<int> mod(0, 9);
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
       const int m = mod(rng);
       const KeyMods mods{m == 0, m == 1, m == 2};
       const int key = (i % 97 == 96) ? static_cast<int>(rng() % 300) : keys[pick(rng)];
