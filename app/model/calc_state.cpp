@@ -299,7 +299,16 @@ int CalcState::SikiBackSpace() {
   if (!text.empty()) text.pop_back();
   SikiClear();
   ReplayMode = true;
-  JiInputText(text);
+  for (char c : text) {
+    // Base-n digits A-F and the ">" mark never went through the checker: put them back the
+    // way they came.
+    const bool direct = NsinMode && ((c >= 'A' && c <= 'F') || c == '>');
+    if (direct) {
+      appendDirect(c);
+    } else {
+      JiInput(c);
+    }
+  }
   RestoreOK = false;
   ReplayMode = false;
   return 1;

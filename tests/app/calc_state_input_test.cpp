@@ -424,6 +424,21 @@ TEST(CalcStateBaseN, DigitsAToFAndTheArrowBypassTheChecker) {
   EXPECT_EQ(s->LineMark().text, "Ｎ ");
 }
 
+TEST(CalcStateBaseN, BackspaceKeepsTheLettersBeforeTheLastCharacter) {
+  Session s;
+  s->NsinMode = true;
+  s.type("1");
+  s.press('A');
+  s.type("2");
+  s.press(vk::Period);
+  s.type("1");
+  s.type("6");
+  EXPECT_EQ(s->InpSiki, "1A2>16");
+  EXPECT_EQ(s->SikiBackSpace(), 1);
+  EXPECT_EQ(s->InpSiki, "1A2>1");
+  EXPECT_EQ(s->InpCount, 3);
+}
+
 TEST(CalcStateBaseN, EqualsRunsTheConversionCommand) {
   Session s([](CalcSettings& c) { c.KAKERU_ABR = 1; });
   s->NsinMode = true;
