@@ -7,5 +7,9 @@ namespace ravlo::cli {
 int runHelp(const Args& args, CliIo& io);
 // check [--kakeru-abr 0|1] EXPR: the input checker's verdict on a whole expression.
 int runCheck(const Args& args, CliIo& io);
+// factor [--wa-type 0|1] [--1gyou-suu N] N: the factorization, then the divisor sum.
+int runFactor(const Args& args, CliIo& io);
+// base TEXT: the base-n conversion line ("255>(16" -> "255(10)=FF(16)").
+int runBase(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

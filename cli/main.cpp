@@ -17,10 +17,12 @@ struct Command {
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
     {"check", ravlo::cli::runCheck},
+    {"factor", ravlo::cli::runFactor},
+    {"base", ravlo::cli::runBase},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, factor, base)";
 
 }  // namespace
 
