@@ -11,5 +11,7 @@ int runCheck(const Args& args, CliIo& io);
 int runFactor(const Args& args, CliIo& io);
 // base TEXT: the base-n conversion line ("255>(16" -> "255(10)=FF(16)").
 int runBase(const Args& args, CliIo& io);
+// render [--font-size N] EXPR -o OUT.png|OUT.pdf: the line drawn in built-up form.
+int runRender(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

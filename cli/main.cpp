@@ -19,10 +19,11 @@ const Command kCommands[] = {
     {"check", ravlo::cli::runCheck},
     {"factor", ravlo::cli::runFactor},
     {"base", ravlo::cli::runBase},
+    {"render", ravlo::cli::runRender},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, factor, base)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, factor, base, render)";
 
 }  // namespace
 
