@@ -16,6 +16,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
+    {"calc", ravlo::cli::runCalc},
     {"check", ravlo::cli::runCheck},
     {"factor", ravlo::cli::runFactor},
     {"base", ravlo::cli::runBase},
@@ -23,7 +24,7 @@ const Command kCommands[] = {
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, factor, base, render)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, factor, base, render)";
 
 }  // namespace
 
