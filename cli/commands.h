@@ -7,5 +7,7 @@ namespace ravlo::cli {
 int runHelp(const Args& args, CliIo& io);
 // check [--kakeru-abr 0|1] EXPR: the input checker's verdict on a whole expression.
 int runCheck(const Args& args, CliIo& io);
+// process [--betsukai 0|1] [--proclastans 0|1] [--henkan-yakubun 0|1] EXPR: the worked solution.
+int runProcess(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

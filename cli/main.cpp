@@ -17,10 +17,11 @@ struct Command {
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
     {"check", ravlo::cli::runCheck},
+    {"process", ravlo::cli::runProcess},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, process)";
 
 }  // namespace
 
