@@ -132,6 +132,12 @@ int ProcessEngine::ProcAnsFinish(std::string_view E0) {
     f = bun(parts.canonical());
     flags = BunCheck(f);
   }
+  // A fraction part of zero (‹m11b0›, ‹11k5b0›) leaves the whole number.
+  if (f.numerator == 0 && f.denominator != 1 && E.find('b') != std::string::npos) {
+    entry(30, 'X', E);
+    entry(20, 'X', BunToStr(BunToTai(f, sink_), false));
+    return 0;
+  }
   const int lastAns = ctx_.options.PROCLASTANS;
   if (f.denominator == 1) {
     entry(53, 'X', E);
@@ -141,7 +147,7 @@ int ProcessEngine::ProcAnsFinish(std::string_view E0) {
   if (flags.improper) {
     if (lastAns == 1) {
       // A mixed number whose fraction part is improper is given in its improper form.
-      entry(20, 'X', flags.hasInteger ? BunToStr(BunToKa(f, sink_), false) : E);
+      entry(20, 'X', BunToStr(flags.hasInteger ? BunToKa(f, sink_) : f, false));
       return 1;
     }
     entry(9, 'X', E);
@@ -150,14 +156,14 @@ int ProcessEngine::ProcAnsFinish(std::string_view E0) {
   }
   if (flags.hasInteger) {
     if (lastAns == 0) {
-      entry(20, 'X', E);
+      entry(20, 'X', BunToStr(f, false));
       return 3;
     }
     entry(40, 'X', E);
     entry(20, 'X', BunToStr(BunToKa(f, sink_), false));
     return 4;
   }
-  entry(20, 'X', E);
+  entry(20, 'X', BunToStr(f, false));
   return 0;
 }
 

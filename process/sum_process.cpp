@@ -31,6 +31,29 @@ std::string fractionTermText(int sign, int64_t integer, int64_t denominator, int
   return s;
 }
 
+// Integers, denominators and numerators written with leading zeros (‹03›, ‹3b05›) as plain
+// numbers, so lines joined from their texts stay numbers; decimal places keep their zeros.
+std::string withoutLeadingZeros(std::string_view E) {
+  std::string out;
+  for (std::size_t i = 0; i < E.size();) {
+    const bool digit = E[i] >= '0' && E[i] <= '9';
+    const bool places = i > 0 && (E[i - 1] == '.' || E[i - 1] == '@');
+    if (!digit || places) {
+      const std::size_t end = digit ? E.find_first_not_of("0123456789", i) : i + 1;
+      out.append(E.substr(i, (end == std::string_view::npos ? E.size() : end) - i));
+      i = end == std::string_view::npos ? E.size() : end;
+      continue;
+    }
+    std::size_t end = E.find_first_not_of("0123456789", i);
+    if (end == std::string_view::npos) end = E.size();
+    std::size_t first = i;
+    while (first + 1 < end && E[first] == '0') ++first;
+    out.append(E.substr(first, end - first));
+    i = end;
+  }
+  return out;
+}
+
 // The type digit of the bracket-removal line: types 1 and 9 none, 2 advice 3, 3 and 4
 // advice 6, 5 to 8 advice 8.
 constexpr std::string_view kBracketAdviceDigits = "0366888800";
@@ -93,7 +116,14 @@ std::string ProcessEngine::BunboMatome(std::string_view E, bool bracketNeg) {
   const std::vector<SumTerm> terms = splitSum(E);
   NumberParts first;
   parseNumberParts(terms.front().text, first);
-  const std::string D = first.denominator;
+  // The one denominator. Integers can stand among the terms only when every denominator is 1
+  // (fractions that reduced to whole numbers): they are then numerators over 1.
+  std::string D = first.denominator;
+  for (std::size_t j = 1; D.empty() && j < terms.size(); ++j) {
+    NumberParts parts;
+    if (parseNumberParts(terms[j].text, parts) && parts.isFraction()) D = parts.denominator;
+  }
+  if (D.empty()) D = "1";
   std::string c = first.negative ? "m" : "";
   if (!first.negative && !terms.front().text.empty() && terms.front().text[0] == 'p') c = "p";
   std::string P = c + (first.isFraction() ? first.numerator : first.body());
@@ -307,7 +337,8 @@ bool ProcessEngine::groupProcedure(std::string E) {
     A = K;
   }
   if (!withInteger) {
-    entry(20, 'X', A);
+    // Finished like every other answer, so the chosen final form holds here too.
+    ProcAnsFinish(A);
     return true;
   }
   appendOutput(SeisuuBunriKeisan(KakkoTenkai(A)));
@@ -318,6 +349,7 @@ bool ProcessEngine::groupProcedure(std::string E) {
 void ProcessEngine::runSumProcess(std::string E, int T) {
   const ProcessOptions& opt = ctx_.options;
   const bool betsukai = ctx_.BetsukaiMode == 1;
+  E = withoutLeadingZeros(E);
   if (contains(E, '(')) {
     const std::string B = KakkoHazusi(kakko_, E, false);
     entry(91, 'X', E);

@@ -65,11 +65,11 @@ SikiProfile SikiTypeCheck(std::string_view E, MessageSink& sink) {
       ++c.decimals;
     } else if (term.find('k') != std::string_view::npos) {
       ++p.mixedCount;
-      // A mixed number is written with a proper fraction part; any other form is left to the
-      // plain evaluation.
+      // A mixed number has a whole part and a proper fraction part; any other form
+      // (‹0k3b1›, ‹1k3b4›) is left to the plain evaluation.
       if (plain && parts.isMixed()) {
         const Bunsuu64 f = StrToBun(parts.body(), quiet);
-        if (f.valid() && f.numerator >= f.denominator) c.foreign = true;
+        if (f.valid() && (f.integer == 0 || f.numerator >= f.denominator)) c.foreign = true;
       }
     } else if (term.find('b') != std::string_view::npos) {
       std::string_view t = term;
@@ -84,7 +84,12 @@ SikiProfile SikiTypeCheck(std::string_view E, MessageSink& sink) {
     } else {
       ++p.integerCount;
     }
-    if (c.powers == 0 && (!plain || !StrToBun(parts.canonical(), quiet).valid())) c.foreign = true;
+    if (!plain || !StrToBun(parts.canonical(), quiet).valid()) c.foreign = true;
+    // A sign straight after "+" or "-" is never typed; the procedures read a sign only on the
+    // first term.
+    const char before = start > 0 ? E[start - 1] : '\0';
+    if ((before == '+' || before == '-') && !term.empty() && (term[0] == 'm' || term[0] == 'p'))
+      c.foreign = true;
     if (!end) {
       switch (E[i]) {
         case '+': ++p.plusCount; break;
