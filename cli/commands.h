@@ -9,5 +9,9 @@ int runHelp(const Args& args, CliIo& io);
 int runCheck(const Args& args, CliIo& io);
 // process [--betsukai 0|1] [--proclastans 0|1] [--henkan-yakubun 0|1] EXPR: the worked solution.
 int runProcess(const Args& args, CliIo& io);
+// factor [--wa-type 0|1] [--1gyou-suu N] N: the factorization, then the divisor sum.
+int runFactor(const Args& args, CliIo& io);
+// base TEXT: the base-n conversion line ("255>(16" -> "255(10)=FF(16)").
+int runBase(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

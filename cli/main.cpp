@@ -18,10 +18,12 @@ const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
     {"check", ravlo::cli::runCheck},
     {"process", ravlo::cli::runProcess},
+    {"factor", ravlo::cli::runFactor},
+    {"base", ravlo::cli::runBase},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, process)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, process, factor, base)";
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 
 namespace ravlo {
 namespace {
@@ -96,10 +97,20 @@ bool isEastAsianWide(char32_t cp) {
          (cp >= 0x1F900 && cp <= 0x1F9FF) || (cp >= 0x20000 && cp <= 0x3FFFD);
 }
 
+bool isAscii(std::string_view s) {
+  for (char c : s)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 }  // namespace
 
 TextConversion cp932ToUtf8(std::string_view cp932) {
   TextConversion result;
+  if (isAscii(cp932)) {
+    result.text = cp932;
+    return result;
+  }
   result.text.reserve(cp932.size() + cp932.size() / 2);
   Converter conv("UTF-8", "CP932");
   if (!conv.ok()) {
@@ -126,6 +137,10 @@ TextConversion cp932ToUtf8(std::string_view cp932) {
 
 TextConversion utf8ToCp932(std::string_view utf8) {
   TextConversion result;
+  if (isAscii(utf8)) {
+    result.text = utf8;
+    return result;
+  }
   result.text.reserve(utf8.size());
   Converter conv("CP932", "UTF-8");
   while (!utf8.empty()) {
@@ -167,7 +182,7 @@ std::size_t codePointCount(std::string_view utf8) {
 }
 
 std::size_t displayWidth(std::string_view utf8) {
-  Converter conv("CP932", "UTF-8");
+  std::optional<Converter> conv;  // opened only for characters that need the code page
   std::size_t width = 0;
   std::string encoded;
   while (!utf8.empty()) {
@@ -187,7 +202,8 @@ std::size_t displayWidth(std::string_view utf8) {
     } else {
       // Elsewhere the code page decides: "¥" is one byte there, "α" and "①" are two.
       encoded.clear();
-      if (conv.ok() && conv.convert(one, encoded) == 0 && !encoded.empty())
+      if (!conv) conv.emplace("CP932", "UTF-8");
+      if (conv->ok() && conv->convert(one, encoded) == 0 && !encoded.empty())
         width += encoded.size();
       else
         width += 1;

@@ -85,7 +85,7 @@ class Step {
   }
   bool enterFraction(bool digitTest) {
     if (digitTest && isDigit(prev())) return refuse(31);
-    st_.fractionText = "[";
+    st_.fractionText.assign(1, '[');  // not = "[": GCC 12 -O3 warns falsely (-Wrestrict)
     st_.fractionMode = true;
     return accept(50);
   }

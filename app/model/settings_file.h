@@ -1,6 +1,8 @@
 #pragma once
 // The settings file "RavloRS02.ini": where it lives, reading it into CalcSettings, writing
-// CalcSettings back.
+// CalcSettings back. It is read once at start and written once at close; the window code
+// places the main window from MAINTOP..MAINWIDTH after loading and puts the window's current
+// place and size into them before saving.
 #include <cstddef>
 #include <filesystem>
 #include <functional>

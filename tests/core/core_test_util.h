@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/bunsuu64.h"
+#include "core/bunsuu_h.h"
 #include "core/message_sink.h"
 
 namespace ravlo {
@@ -14,6 +15,11 @@ namespace ravlo {
 inline void PrintTo(const Bunsuu64& f, std::ostream* os) {
   *os << "{" << static_cast<int>(f.sign) << ", " << f.integer << ", " << f.denominator << ", "
       << f.numerator << "}";
+}
+
+inline void PrintTo(const BunsuuH& h, std::ostream* os) {
+  *os << "{" << h.sign << ", " << h.integer << ", " << h.denominator << ", " << h.numerator
+      << "}";
 }
 
 inline constexpr int64_t kL = kInt64Bound;
