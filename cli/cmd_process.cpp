@@ -42,7 +42,6 @@ bool processOne(const std::string& text, const ProcessCliOptions& opt, CliIo& io
 
 int runProcess(const Args& args, CliIo& io) {
   ProcessCliOptions opt;
-  opt.process.HENKAN_YAKUBUN = 1;  // the program starts with reduction after conversions on
   struct Flag {
     std::string_view name;
     int* target;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "process/proc_type_table.h"
-#include "tests/process/process_test_util.h"
+#include "tests/process/sum_test_util.h"
 
 namespace ravlo::test {
 namespace {

@@ -6,11 +6,15 @@
 #include <string>
 
 #include "process/type_check.h"
-#include "tests/process/process_test_util.h"
+#include "tests/process/sum_test_util.h"
 #include "tests/process/rational_oracle.h"
 
 namespace ravlo::test {
 namespace {
+
+using exact::oracleAnswerText;
+using exact::oracleValue;
+using exact::toString;
 
 class SumGenerator {
  public:

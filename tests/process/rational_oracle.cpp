@@ -1,6 +1,6 @@
 #include "tests/process/rational_oracle.h"
 
-namespace ravlo::test {
+namespace ravlo::test::exact {
 
 namespace {
 
@@ -235,4 +235,4 @@ std::string oracleAnswerText(const Rational& r, bool improper) {
 
 std::string toString(const Rational& r) { return int128Text(r.num) + "/" + int128Text(r.den); }
 
-}  // namespace ravlo::test
+}  // namespace ravlo::test::exact

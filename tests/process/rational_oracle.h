@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ravlo::test {
+namespace ravlo::test::exact {
 
 __extension__ typedef __int128 Int128;
 
@@ -25,4 +25,4 @@ std::string oracleAnswerText(const Rational& r, bool improper);
 
 std::string toString(const Rational& r);
 
-}  // namespace ravlo::test
+}  // namespace ravlo::test::exact
