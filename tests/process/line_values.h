@@ -15,7 +15,7 @@
 #include "expr/evaluator.h"
 #include "expr/inp_check_state.h"
 #include "expr/siki_alphabet.h"
-#include "tests/process/process_test_util.h"
+#include "tests/process/rational_util.h"
 
 namespace ravlo::test {
 

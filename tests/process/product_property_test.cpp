@@ -10,7 +10,7 @@
 #include "expr/bracket_tidy.h"
 #include "process/product_steps.h"
 #include "tests/process/line_values.h"
-#include "tests/process/process_test_util.h"
+#include "tests/process/rational_util.h"
 
 namespace ravlo::test {
 namespace {
