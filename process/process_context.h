@@ -43,7 +43,8 @@ struct SumSlots {
   std::string MatomeSiki;
   std::string MatomeKekka;
   std::string MatomeTai;
-  bool BunboChigau = false;
+  bool BunboChigau = false;   // the fraction terms of the last YakubunKazu differ in denominator
+  int YakubunSikiKazu = 0;    // terms reduced by the last YakubunSiki
 };
 
 // Working texts and flags of the product procedures.
