@@ -126,6 +126,8 @@ class BunMainForm::CommandRouter final : public CalcCommandHandler {
 
 // ---- start-up ----
 
+BunMainForm::BunMainForm() : BunMainForm(Options{}) {}
+
 BunMainForm::BunMainForm(Options options)
     : options_(std::move(options)),
       state_(settings_, sink_),
@@ -408,9 +410,6 @@ void BunMainForm::createMenus() {
     a->setCheckable(true);
     a->setChecked(false);
   }
-  for (QAction* a : popupMenu1_->actions()) {
-    if (a->accessibleName().isEmpty()) a->setAccessibleName(a->text());
-  }
 }
 
 void BunMainForm::onCreate() {
@@ -449,7 +448,8 @@ FontMetrics BunMainForm::measuredMetrics() const {
 void BunMainForm::measureFont() { state_.setFontMetrics(measuredMetrics()); }
 
 void BunMainForm::placeInputForm() {
-  const QPoint topLeft = geometry().topLeft();
+  // The window's outer corner plus its client size, as the form's edges are measured.
+  const QPoint topLeft = pos();
   const int right = topLeft.x() + width();
   const int bottom = topLeft.y() + height();
   inputForm_->move(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
@@ -570,7 +570,8 @@ void BunMainForm::helpView() {
     sink_.status("◆" + std::string(kHelpChmName) + " を開くプログラムがありません。");
     return;
   }
-  sink_.box(kHelpMissingCaption, std::string(kHelpChmName) + std::string(kHelpMissingSuffix));
+  sink_.box(kHelpMissingCaption, std::string(kHelpChmName) + std::string(kHelpMissingSuffix),
+            BoxButtons::Ok, BoxIcon::Information);
 }
 
 void BunMainForm::fontDialog() {

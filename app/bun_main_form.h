@@ -61,7 +61,8 @@ class BunMainForm final : public QMainWindow {
     RecordingSink* recording = nullptr;  // tests: boxes and small messages go here
   };
 
-  explicit BunMainForm(Options options = {});
+  BunMainForm();
+  explicit BunMainForm(Options options);
   ~BunMainForm() override;
 
   CalcState& state() { return state_; }

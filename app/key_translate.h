@@ -17,7 +17,6 @@ namespace ravlo {
 struct TranslatedKey {
   int key = 0;  // 0: nothing the program listens to (a modifier on its own)
   KeyMods mods;
-  friend bool operator==(const TranslatedKey&, const TranslatedKey&) = default;
 };
 
 TranslatedKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers);

@@ -70,7 +70,8 @@ void MainPaint(Canvas& c, CalcState& st, int width, int height, bool cursorShown
   } else if (!st.InpSiki.empty()) {
     MainDsp(c, st, st.InpSiki, st.process.ProcType != 0);
   }
-  if (cursorShown) drawCursor(c, st);
+  // A closed line has no cursor: nothing more can be typed into it.
+  if (cursorShown && st.InpAccept) drawCursor(c, st);
 }
 
 }  // namespace ravlo

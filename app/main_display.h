@@ -17,7 +17,7 @@ FontSpec calcScreenFont(const CalcSettings& settings);
 void setUpCalcCanvas(Canvas& c, const CalcSettings& settings);
 
 // MainPaint: everything of the calculation screen of size width × height; the cursor block
-// is drawn when cursorShown. The canvas must be set up (setUpCalcCanvas).
+// is drawn when cursorShown and the line is open. The canvas must be set up (setUpCalcCanvas).
 void MainPaint(Canvas& c, CalcState& st, int width, int height, bool cursorShown);
 
 // MainDsp: the result of "=" (or of a conversion) in the Answered state. Returns 1.

@@ -3,13 +3,13 @@
 // status bar, the small message window, the beep, and the interrupt poll of long work.
 #include <QObject>
 #include <QPointer>
+#include <QStatusBar>
+#include <QWidget>
 #include <string>
 
 #include "core/message_sink.h"
 
 class QApplication;
-class QStatusBar;
-class QWidget;
 
 namespace ravlo {
 

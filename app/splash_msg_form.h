@@ -20,7 +20,7 @@ class SplashMsgForm final : public QDialog {
   SplashMsgForm(std::string_view text, std::string_view caption, int displayMs, QWidget* owner,
                 std::string_view fontName, MessageSink& checkSink);
 
-  const SplashLayout& layout() const { return layout_; }
+  const SplashLayout& splashLayout() const { return layout_; }
   int charW() const { return charW_; }
   int charH() const { return charH_; }
   // The first timer period (10 ms, or 1 ms for a refused expression), then the display time.

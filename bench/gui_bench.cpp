@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <cmath>
 #include <filesystem>
 #include <string>
 

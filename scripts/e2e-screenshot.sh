@@ -38,7 +38,7 @@ xdotool key --window "$wid" --delay 80 3 b 2 plus 1 equal
 sleep 1
 import -window root "$out"
 # Ctrl+Alt+X is the program's own "終了".
-xdotool key --window "$wid" ctrl+alt+x
+xdotool key --window "$wid" ctrl+alt+x 2>/dev/null || true
 for _ in $(seq 50); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1

@@ -85,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KeyTranslation, ReadsTheEvent) {
   QKeyEvent e(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier, QStringLiteral("+"));
-  EXPECT_EQ(translateKey(e), (TranslatedKey{vk::Add, KeyMods{}}));
+  const TranslatedKey k = translateKey(e);
+  EXPECT_EQ(k.key, vk::Add);
+  EXPECT_FALSE(k.mods.shift || k.mods.ctrl || k.mods.alt);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(MainPaintTest, ComputedLineShowsTheAnswer) {
 TEST_F(MainPaintTest, DecimalNoteBesideTheAnswer) {
   settings.SYOUDSP = 1;
   st.updateAnsForm();
-  st.JiInputText("3b1=");
+  st.JiInputText("3b1+0=");
   paint();
   const auto note = c.findText("【割り切れません】");
   ASSERT_TRUE(note) << c.dump();
@@ -104,7 +104,7 @@ TEST_F(MainPaintTest, DecimalNoteBesideTheAnswer) {
   EXPECT_EQ(note->x, st.renderer.answerX + 2 * st.CharW);
   EXPECT_EQ(note->y, st.renderer.answerY + st.CharH);
   st.SikiClear();
-  st.JiInputText("4b1=");
+  st.JiInputText("4b1+0=");
   paint();
   ASSERT_TRUE(c.findText("【割り切れました】")) << c.dump();
   EXPECT_EQ(c.findText("【割り切れました】")->color, 0x008000u);

@@ -57,30 +57,32 @@ class KeyboardTokens : public ::testing::TestWithParam<KeyRow> {};
 
 TEST_P(KeyboardTokens, ReachTheLine) {
   Window w;
-  w.type("2");
+  w.type("2+3");
   w.key(GetParam().key, GetParam().mods);
   EXPECT_EQ(w.state().InpSiki, GetParam().inpSiki) << GetParam().what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardTokens,
-    ::testing::Values(KeyRow{"b: over", Qt::Key_B, Qt::NoModifier, "2b"},
-                      KeyRow{"k: and", Qt::Key_K, Qt::NoModifier, "2k"},
-                      KeyRow{"PageDown: over", Qt::Key_PageDown, Qt::NoModifier, "2b"},
-                      KeyRow{"main minus", Qt::Key_Minus, Qt::NoModifier, "2-"},
-                      KeyRow{"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, "2-"},
-                      KeyRow{"keypad plus", Qt::Key_Plus, Qt::KeypadModifier, "2+"},
-                      KeyRow{"plus with Shift", Qt::Key_Plus, Qt::ShiftModifier, "2+"},
-                      KeyRow{"star", Qt::Key_Asterisk, Qt::ShiftModifier, "2*"},
-                      KeyRow{"keypad slash", Qt::Key_Slash, Qt::KeypadModifier, "2/"},
-                      KeyRow{"caret", Qt::Key_AsciiCircum, Qt::NoModifier, "2^"},
-                      KeyRow{"point", Qt::Key_Period, Qt::NoModifier, "2."},
-                      KeyRow{"keypad 7", Qt::Key_7, Qt::KeypadModifier, "27"},
-                      KeyRow{"exclamation", Qt::Key_Exclam, Qt::ShiftModifier, "2!"},
-                      KeyRow{"Right arrow: equals", Qt::Key_Right, Qt::NoModifier, "2=2"},
-                      KeyRow{"Return: equals", Qt::Key_Return, Qt::NoModifier, "2=2"},
-                      KeyRow{"Shift+minus: equals", Qt::Key_Equal, Qt::NoModifier, "2=2"},
-                      KeyRow{"Left: back space", Qt::Key_Left, Qt::NoModifier, ""}));
+    ::testing::Values(KeyRow{"b: over", Qt::Key_B, Qt::NoModifier, "2+3b"},
+                      KeyRow{"k: and", Qt::Key_K, Qt::NoModifier, "2+3k"},
+                      KeyRow{"PageDown: over", Qt::Key_PageDown, Qt::NoModifier, "2+3b"},
+                      KeyRow{"main minus", Qt::Key_Minus, Qt::NoModifier, "2+3-"},
+                      KeyRow{"keypad minus", Qt::Key_Minus, Qt::KeypadModifier, "2+3-"},
+                      KeyRow{"keypad plus", Qt::Key_Plus, Qt::KeypadModifier, "2+3+"},
+                      KeyRow{"plus with Shift", Qt::Key_Plus, Qt::ShiftModifier, "2+3+"},
+                      KeyRow{"star", Qt::Key_Asterisk, Qt::ShiftModifier, "2+3*"},
+                      KeyRow{"keypad slash", Qt::Key_Slash, Qt::KeypadModifier, "2+3/"},
+                      KeyRow{"caret", Qt::Key_AsciiCircum, Qt::NoModifier, "2+3^"},
+                      KeyRow{"point", Qt::Key_Period, Qt::NoModifier, "2+3."},
+                      KeyRow{"keypad 7", Qt::Key_7, Qt::KeypadModifier, "2+37"},
+                      KeyRow{"exclamation", Qt::Key_Exclam, Qt::ShiftModifier, "2+3!"},
+                      KeyRow{"Right arrow: equals", Qt::Key_Right, Qt::NoModifier, "2+3=5"},
+                      KeyRow{"Return: equals", Qt::Key_Return, Qt::NoModifier, "2+3=5"},
+                      KeyRow{"keypad Enter: equals", Qt::Key_Enter, Qt::KeypadModifier, "2+3=5"},
+                      KeyRow{"Shift+minus: equals", Qt::Key_Equal, Qt::NoModifier, "2+3=5"},
+                      KeyRow{"Left: back space", Qt::Key_Left, Qt::NoModifier, "2+"},
+                      KeyRow{"an unknown key changes nothing", Qt::Key_F3, Qt::NoModifier, "2+3"}));
 
 TEST(MainWindow, ARefusedKeyShowsTheCheckersMessage) {
   Window w;
@@ -154,7 +156,7 @@ class LaterButtons : public ::testing::TestWithParam<LaterRow> {};
 
 TEST_P(LaterButtons, SayTheyAreNotThereYet) {
   Window w;
-  w.type("3b1=");
+  w.type("3b1+0=");
   w.click(GetParam().button);
   EXPECT_EQ(w.status(), notAvailableText(GetParam().feature)) << GetParam().button;
 }
@@ -195,7 +197,6 @@ TEST_P(MenuItems, CaptionAndShortcut) {
   ASSERT_NE(a, nullptr) << GetParam().name;
   EXPECT_EQ(a->text().toStdString(), GetParam().caption);
   EXPECT_EQ(a->shortcut(), GetParam().shortcut) << GetParam().name;
-  EXPECT_FALSE(a->accessibleName().isEmpty() && a->text().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -321,8 +322,8 @@ TEST(MainWindow, InputPanelLooksLikeItsForm) {
   EXPECT_EQ(ink("SpeedButton12"), QColor(0, 0, 128));
   EXPECT_EQ(ink("maekParButton"), QColor(255, 0, 0));
   // Placed by the main window's bottom-right corner.
-  const QRect g = w.form().geometry();
-  EXPECT_EQ(panel->pos(), QPoint(g.x() + g.width() - 210, g.y() + g.height() - 280));
+  const QPoint at = w.form().pos();
+  EXPECT_EQ(panel->pos(), QPoint(at.x() + w.form().width() - 210, at.y() + w.form().height() - 280));
 }
 
 TEST(MainWindow, PanelKeysAndAltKeys) {
@@ -357,7 +358,7 @@ TEST(MainWindow, TheCursorTimerTakesTheFocusBackAndBlinks) {
   w.form().cursorTick();
   EXPECT_EQ(screen->cursorShown, shown);
   // After "=" the cursor is erased and stays so.
-  w.type("1=");
+  w.type("1+1=");
   EXPECT_FALSE(screen->cursorShown);
   for (int i = 0; i < 3; ++i) {
     w.form().cursorTick();
@@ -389,7 +390,7 @@ TEST(MainWindow, ScrollingByWheelArrowsAndBar) {
   bar->setValue(40);
   EXPECT_EQ(w.state().ScrollPos, 40);
   // End jumps to the bottom only while input is closed.
-  w.type("1=");
+  w.type("1+1=");
   w.key(Qt::Key_Home);
   EXPECT_EQ(w.state().ScrollPos, 0);
   w.key(Qt::Key_End);
@@ -427,11 +428,11 @@ TEST(MainWindow, InputStringPanelShowsTheRawLine) {
   Window w("[▼式の表示▼]\nINPUTSTR_DSP=1\n");
   QLabel* label = w.form().inputStringLabel();
   ASSERT_TRUE(label->isVisible());
-  w.type("3b2");
-  EXPECT_EQ(label->text(), QStringLiteral("3b2"));
+  w.type("3b2+1");
+  EXPECT_EQ(label->text(), QStringLiteral("3b2+1"));
   EXPECT_EQ(w.form().sidePanel()->y(), kInputStringPanelHeight + 2);
   w.type("=");
-  EXPECT_EQ(label->text(), QStringLiteral("3b2=2b3"));
+  EXPECT_EQ(label->text(), QStringLiteral("3b2+1=1k3b2"));
   w.key(Qt::Key_Delete);
   EXPECT_EQ(label->text(), QStringLiteral(""));
 }

@@ -57,8 +57,8 @@ TEST(SettingsAtStart, GarbageGivesTheDefaults) {
   EXPECT_EQ(form.settings().FONTSIZE, 14);
   EXPECT_EQ(form.settings().GYOKEISUU, 5);
   EXPECT_GT(form.state().CharW, 3);
-  form.state().JiInputText("1b2+1b2=");
-  EXPECT_EQ(form.state().InpSiki, "1b2+1b2=1");
+  form.state().JiInputText("2b1+2b1=");
+  EXPECT_EQ(form.state().InpSiki, "2b1+2b1=1");
   form.close();
 }
 

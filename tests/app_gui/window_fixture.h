@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "app/bun_main_form.h"
 #include "app/calc_screen.h"
 #include "app/input_form.h"
+#include "app/side_panel.h"
 #include "core/cp932.h"
 #include "core/message_sink.h"
 
