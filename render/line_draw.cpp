@@ -1,5 +1,7 @@
 // LineDraw and the answer column.
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/cp932.h"
@@ -24,7 +26,8 @@ int ExprRenderer::LineDraw(Canvas& c, std::string_view text, int x, int y, int C
     int cx = end + 4 * CharW;
     int cy = y2;
     if (columnMode < 0) {
-      cx = x - CharW * columnMode;
+      const long long wanted = static_cast<long long>(x) - static_cast<long long>(CharW) * columnMode;
+      cx = static_cast<int>(std::min<long long>(wanted, std::numeric_limits<int>::max() / 2));
       if (cx < end + 2 * CharW) {
         cy = y2 + static_cast<int>(std::lround(2.5 * CharH));
         columnWrapped = true;

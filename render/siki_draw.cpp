@@ -180,8 +180,8 @@ void ExprRenderer::fractionStep(Canvas& c, DrawCtx& d, std::size_t at) {
     Bunsuu64 v;
     v.sign = 1;
     v.integer = 0;
-    v.denominator = *parseInt64(den);
-    v.numerator = *parseInt64(num);
+    v.denominator = parseInt64(den).value_or(0);
+    v.numerator = parseInt64(num).value_or(0);
     d.x = BunsuuDraw(c, v, d.x, d.y, d.cw, d.ch, false);
   } else {
     d.x = runDraw(c, r.substr(0, taken), d.x, d.y, -1, d.cw, kBlack);

@@ -9,7 +9,8 @@
 #include "core/message_sink.h"
 #include "expr/bracket_tidy.h"
 #include "process/product_steps.h"
-#include "tests/process/process_test_util.h"
+#include "tests/process/line_values.h"
+#include "tests/process/rational_util.h"
 
 namespace ravlo::test {
 namespace {
@@ -87,6 +88,7 @@ int productType(const std::vector<Factor>& fs) {
 
 TEST(ProductProperty, FinalAnswerIsTheTrueValue) {
   Generator gen(20261209);
+  LineValues lines;
   int built = 0;
   int zeroDivisions = 0;
   for (int round = 0; round < 6000; ++round) {
@@ -144,6 +146,8 @@ TEST(ProductProperty, FinalAnswerIsTheTrueValue) {
     ASSERT_TRUE(parseRational(answer, got)) << ctx.ProcText;
     EXPECT_TRUE(got == truth) << ctx.ProcText << " true " << show(truth);
     // Every line of the product after the question carries the product's sign.
+    // Not only the answer: every line of the solution has the question's value.
+    lines.expectAllEqual(ctx.ProcText, truth);
     if (negative && truth.num != 0) {
       EXPECT_EQ(answer.front(), 'm') << ctx.ProcText;
     }

@@ -1,10 +1,12 @@
-// The QPainter canvas on an image and a PDF printer; this file also holds the binary's main,
+// The QPainter canvas on an image, a widget and a PDF printer; this file also holds the binary's main,
 // which needs a GUI application for fonts.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -115,12 +117,57 @@ TEST(QtCanvas, DrawsOnAPdfPrinter) {
   EXPECT_GT(f.size(), 1000);
 }
 
+namespace {
+
+// A window that paints a line the way the calculation screen does.
+class LineWidget final : public QWidget {
+ public:
+  explicit LineWidget(std::string text) : text_(std::move(text)) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QtCanvas c(p);
+    c.setBrushColor(0xC0DCC0);
+    c.fillRect(0, 0, width(), height());
+    c.setFont(FontSpec{"ＭＳ ゴシック", 16, false, false, true});
+    c.setPenColor(0x808000);
+    c.setPenWidth(2);
+    const int cw = c.textWidth("1234567890") / 10;
+    const int ch = c.textHeight("1234567890");
+    ExprRenderer r;
+    r.LineDraw(c, text_, 2 * ch, 3 * ch / 2, cw, ch, 1, 0);
+  }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace
+
+TEST(QtCanvas, PaintsAWidget) {
+  LineWidget w("3b2+1");
+  w.resize(240, 120);
+  QImage img = w.grab().toImage();
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.pixelColor(1, 1), QColor(0xC0, 0xDC, 0xC0));
+  int red = 0, teal = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      QColor c = img.pixelColor(x, y);
+      if (nearlyRed(c)) ++red;
+      if (c == QColor(0x00, 0x80, 0x80)) ++teal;
+    }
+  EXPECT_GT(red, 5);
+  EXPECT_GT(teal, 5);
+}
+
 }  // namespace ravlo::test
 
 int main(int argc, char** argv) {
   // Test discovery runs this binary without the test environment: never need a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);
   ravlo::setupFontSubstitutions();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
