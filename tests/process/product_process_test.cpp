@@ -6,6 +6,7 @@
 
 #include "core/bunsuu64.h"
 #include "core/message_sink.h"
+#include "process/advice_table.h"
 #include "process/process_engine.h"
 #include "process/product_steps.h"
 
@@ -144,6 +145,25 @@ TEST(ProductProcess, FactorsThatAreNotPlainNumbersAreLeftToTheEvaluator) {
     EXPECT_EQ(r.rc, 0);
     EXPECT_TRUE(r.ctx.ProcOK);
   }
+}
+
+}  // namespace
+}  // namespace ravlo
+
+namespace ravlo {
+namespace {
+
+// The ordinary detail level still draws the first line of a product, whose advice is 1.
+TEST(ProductProcess, FirstLineSurvivesTheDetailFilter) {
+  ProductRun r;
+  make(r, "3b2*4b9");
+  ProcessOptions ordinary;
+  ordinary.PROCTEIDO = 0;
+  const auto shown = shownProcEntries(r.ctx.ProcText, ordinary);
+  ASSERT_EQ(shown.size(), 5u);
+  EXPECT_EQ(shown[0].entry.advice, 1);
+  EXPECT_EQ(shown[1].entry.advice, 62);
+  EXPECT_EQ(shown[1].entry.tag, 'Z');
 }
 
 }  // namespace
