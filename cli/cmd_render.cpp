@@ -140,8 +140,11 @@ bool processPiece(const std::string& text, QuestionEngine& engine, Piece& piece)
   ctx->options.ADVICEDSP = 1;
   ProcessEngine processEngine(*ctx, engine.sink);
   if (processEngine.CalcProcMake(q, true) == 1) {
+    // A division by zero leaves only the header: its message has been shown, and there is
+    // no answer.
+    const bool answered = !ctx->ProcText.empty();
     piece.process = std::move(ctx);
-    return true;
+    return answered;
   }
   if (!ctx->ProcOK) return false;
 

@@ -74,14 +74,15 @@ TEST_F(KiyakuDraw, TheProductOfTwoThirdsAndNineQuarters) {
   };
   const Number numbers[] = {
       // 2/3: numerator 2 cancelled to 1, denominator 3 cancelled to 1.
+      // (Occurrence 0 of a digit is in the question line above.)
       {"2", 1, 100, zy - 13, kBlack, 10},
-      {"1", 1, 103, zy - 13 - 14, kDarkRed, 7},
+      {"1", 0, 103, zy - 13 - 14, kDarkRed, 7},
       {"3", 1, 100, zy + 13, kBlack, 10},
-      {"1", 2, 103, zy + 13 + 14, kDarkRed, 7},
+      {"1", 1, 103, zy + 13 + 14, kDarkRed, 7},
       // 9/4: 9 to 3, 4 to 2, after the "×".
-      {"9", 0, 130, zy - 13, kBlack, 10},
+      {"9", 1, 130, zy - 13, kBlack, 10},
       {"3", 2, 133, zy - 13 - 14, kDarkRed, 7},
-      {"4", 0, 130, zy + 13, kBlack, 10},
+      {"4", 1, 130, zy + 13, kBlack, 10},
       {"2", 2, 133, zy + 13 + 14, kDarkRed, 7},
   };
   for (const auto& n : numbers) {
