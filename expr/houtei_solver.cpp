@@ -24,7 +24,7 @@ namespace {
 
 // What may stand in a question the solver takes: the expression alphabet without the
 // other variables, the cut-off decimal mark and the line's answer parts.
-constexpr std::string_view kQuestionChars = "0123456789bk.@pm+-*/^!PC()[]KBx<>=";
+constexpr std::string_view kQuestionChars = "0123456789bk.@pm+-*/^!PC()[]KBx<>=:";
 
 bool isZeroValue(const Bunsuu64& v) {
   return v.valid() && (v.sign == 0 || (v.integer == 0 && v.numerator == 0));
@@ -68,16 +68,22 @@ std::string HouteiSolver::HouteiSolve(std::string_view expr, int withQuestion) {
   HouteiRight.clear();
 
   if (text_edit::countChar(expr, '=') > 1) return refuse(kHouteiManyEqualsText);
-  std::string equation(expr);
-  if (contains(expr, ':')) {
-    equation = HiToHoutei(expr);
+  // The question as the checker stores it (a sign typed as "-" becomes "m", "b" inside "[ ]"
+  // becomes "B"); a stored question comes back unchanged.
+  std::string question;
+  const bool readable = readableQuestion(expr, question);
+  if (!readable) question = std::string(expr);
+  std::string equation = question;
+  if (contains(question, ':')) {
+    equation = HiToHoutei(question);
     if (equation == kFailText) return refuse(kHouteiBadRatioText);
   }
   if (!HouteiRelSplit(equation))
     return refuse(HouteiRel == kRelNoRightSide ? kHouteiNoRightSideText : kHouteiNoRelationText);
-  // The rewriting below assumes a well-formed question; anything else would come out as a
-  // wrong answer rather than a refusal.
-  if (!readableQuestion(equation)) return refuse(kHouteiUnsupportedText);
+  // The rewriting below assumes a well-formed question with one relation; anything else would
+  // come out as a wrong answer rather than a refusal.
+  if (!readable || hasAnyOf(HouteiLeft, "<>=") || hasAnyOf(HouteiRight, "<>="))
+    return refuse(kHouteiUnsupportedText);
 
   using Step = std::string (HouteiSolver::*)(std::string_view);
   auto bothSides = [&](Step step) {
@@ -167,15 +173,14 @@ bool HouteiSolver::HouteiRelSplit(std::string_view expr) {
   return false;
 }
 
-bool HouteiSolver::readableQuestion(std::string_view equation) {
-  for (char c : equation)
+bool HouteiSolver::readableQuestion(std::string_view expr, std::string& stored) {
+  for (char c : expr)
     if (!contains(kQuestionChars, c)) return false;
-  // Each side holds exactly one relation in between.
-  if (hasAnyOf(HouteiLeft, "<>=") || hasAnyOf(HouteiRight, "<>=")) return false;
   InpCheckState st;
-  st.relaxedSigns = true;
   NullSink quiet;
-  return SikiCheck(st, equation, false, false, true, false, quiet) == 0;
+  if (SikiCheck(st, expr, false, true, true, false, quiet) != 0) return false;
+  stored = st.checkedText;
+  return true;
 }
 
 bool HouteiSolver::checkLinearSide(std::string_view side) {

@@ -112,7 +112,8 @@ class HouteiSolver {
   std::string calc(std::string_view text);
   // A text that is not one plain number, computed; "n" on failure.
   std::string settle(std::string_view text);
-  bool readableQuestion(std::string_view equation);
+  // Whether the input checker accepts the question; stored receives its checked form.
+  bool readableQuestion(std::string_view expr, std::string& stored);
   bool checkLinearSide(std::string_view side);
   std::string settleSpecialOperators(std::string_view side);
   std::string replaceFreeBracket(std::string_view content, char negOpen, char negClose);

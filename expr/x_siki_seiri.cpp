@@ -72,15 +72,27 @@ std::string moveXFactorToEnd(const std::string& term) {
 }  // namespace
 
 std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
-  if (!hasAnyOf(side, "[]")) return std::string(side);
-  std::string s = evaluator_.SikiBunSyori(side);
-  if (s == kFailText) return refuse(kHouteiFractionText);
+  std::string s(side);
+  std::size_t from = 0;
   for (;;) {
-    const std::size_t close = s.find(']');
+    const std::size_t close = s.find(']', from);
     if (close == std::string::npos) break;
     const std::size_t open = s.rfind('[', close);
-    if (open == std::string::npos) return refuse(kHouteiFractionText);
-    const BunsuuH h = bunsuuH_.parse(std::string_view(s).substr(open, close - open + 1));
+    if (open == std::string::npos || open < from) return refuse(kHouteiFractionText);
+    const std::string piece = s.substr(open, close - open + 1);
+    if (!hasAnyOf(piece, "xyz")) {
+      // Computed one at a time, with the sign in front of it, so that the evaluator's tidying
+      // of the result touches nothing else of the side.
+      std::size_t start = open;
+      if (start > 0 && (s[start - 1] == 'm' || s[start - 1] == 'p')) --start;
+      const std::string v = evaluator_.SikiBunSyori(s.substr(start, close + 1 - start));
+      if (v == kFailText) return refuse(kHouteiFractionText);
+      const std::string bracketed = "(" + v + ")";
+      s.replace(start, close + 1 - start, bracketed);
+      from = start + bracketed.size();
+      continue;
+    }
+    const BunsuuH h = bunsuuH_.parse(piece);
     if (bunsuuH_.BunsuuHErr != 0) return refuse(kHouteiFractionText);
     if (contains(h.denominator, 'x')) return refuse(kHouteiFractionXDenominatorText);
     // Numerator over denominator is the fraction's value only without a sign or an integer
@@ -98,8 +110,11 @@ std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
     if (dv.sign == 0 || (dv.integer == 0 && dv.numerator == 0))
       return refuse(kHouteiFractionZeroText);
     if (den.front() == 'm') den = "(" + den + ")";
-    s.replace(open, close - open + 1, "(" + h.numerator + ")/" + den);
+    const std::string quotient = "(" + h.numerator + ")/" + den;
+    s.replace(open, close - open + 1, quotient);
+    from = open + quotient.size();
   }
+  if (s.find('[', from) != std::string::npos) return refuse(kHouteiFractionText);
   return s;
 }
 

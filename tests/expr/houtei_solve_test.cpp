@@ -38,7 +38,9 @@ TEST(HouteiSolve, SolvesEquationsInequalitiesAndProportions) {
       {"2x>1", 0, "2b1", "x＞2b1", kRelGreater},
       {"5-x<2", 0, "3", "x＞3", kRelGreater},
       {"0.5x=1", 0, "2", "x＝2", kRelEqual},
-      {"3b2x=1", 0, "2b3", "x＝2b3", kRelEqual},
+      {"3b2x=1", 0, "1k2b1", "x＝1k2b1", kRelEqual},  // 3b2 is two thirds
+      {"-x+4=1", 0, "3", "x＝3", kRelEqual},        // a typed minus sign
+      {"m[3B1]x=1", 0, "m3", "x＝m3", kRelEqual},
       {"1k2b1x=3", 0, "2", "x＝2", kRelEqual},
       {"0.@3x=1", 0, "3", "x＝3", kRelEqual},
       {"[3Bx+1]=2", 0, "5", "x＝5", kRelEqual},
@@ -187,7 +189,7 @@ TEST(HouteiSolve, EvaluatorFailuresKeepTheEvaluatorsMessage) {
   }
   {
     SolverHarness h;
-    EXPECT_EQ(h.solver.HouteiSolve("9000000000000000000x=1+9000000000000000000", 0), "n");
+    EXPECT_EQ(h.solver.HouteiSolve("x=9000000000000000000+9000000000000000000", 0), "n");
     EXPECT_EQ(h.solver.HouteiErrMsg, "");
     EXPECT_FALSE(h.boxes().empty());
   }
@@ -281,7 +283,9 @@ TEST(HouteiSolveSteps, ExpressionFractionsBecomeQuotients) {
       {"2*[3Bx]", "2*(x)/3"},
       {"[1+1Bx]", "(x)/2"},
       {"[1-3Bx]", "(x)/(m2)"},
-      {"[3B1]+x", "3b1+x"},
+      {"[3B1]+x", "(3b1)+x"},
+      {"m[3B1]^2*x", "(m3b1)^2*x"},  // the sign belongs to the value
+      {"2-[mK3B1]", "2-(m3b1)"},
       {"x+2", "x+2"},
   };
   for (const Row& r : rows) {
@@ -304,7 +308,7 @@ TEST(HouteiSolveSteps, BracketsAreMultipliedOut) {
       {"2*(1*x+2-3)", "+2*1*x+2*p2+2*m3"},
       {"(1*x+1)", "1*x+1"},
       {"2*(1+2)*x", "2*3*x"},
-      {"(m1*x)", "(m1)*x"},
+      {"2*(m1*x)", "2*(m1)*x"},
       {"5-1*(1*x-1)", "5-1*1*x-1*m1"},
       {"m1*(1+1*x)", "-1*1-1*p1*x"},
       {"(2+1)^2*x", "9*x"},
@@ -330,8 +334,8 @@ TEST(HouteiSolveSteps, NormalFormAndCoefficients) {
       {"1*x/2/3", "1/2/3*x", "6b1*x"},
       {"+2*1*x+2*m3", "p2*1*x+2*(m3)", "2*x+m6"},
       {"-2*x", "m2*x", "m2*x"},
-      {"+2*1*x+2*p1", "p2*1*x+2*1", "2*x+2"},
-      {"5-1*1*x-1*m1", "5-1*1*x+1*1", "5-1*x+1"},
+      {"+2*1*x+2*p1", "p2*1*x+2*(p1)", "2*x+2"},
+      {"5-1*1*x-1*m1", "5-1*1*x-1*(m1)", "5-1*x-m1"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.side);

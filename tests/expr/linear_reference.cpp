@@ -7,17 +7,17 @@ namespace ravlo::solvertest {
 
 namespace {
 
-// Far below the 128-bit range, so that a product of two such numbers still fits.
-constexpr __int128 kLimit = static_cast<__int128>(1) << 62;
-constexpr __int128 kInt64Max = INT64_MAX;
+// Well inside the 128-bit range; products are formed with overflow checks.
+constexpr Int128 kLimit = static_cast<Int128>(1) << 100;
+constexpr Int128 kInt64Max = INT64_MAX;
 
-__int128 absVal(__int128 v) { return v < 0 ? -v : v; }
+Int128 absVal(Int128 v) { return v < 0 ? -v : v; }
 
-__int128 gcd128(__int128 a, __int128 b) {
+Int128 gcd128(Int128 a, Int128 b) {
   a = absVal(a);
   b = absVal(b);
   while (b != 0) {
-    const __int128 r = a % b;
+    const Int128 r = a % b;
     a = b;
     b = r;
   }
@@ -26,13 +26,13 @@ __int128 gcd128(__int128 a, __int128 b) {
 
 }  // namespace
 
-std::optional<Rat> ratMake(__int128 n, __int128 d) {
+std::optional<Rat> ratMake(Int128 n, Int128 d) {
   if (d == 0) return std::nullopt;
   if (d < 0) {
     n = -n;
     d = -d;
   }
-  const __int128 g = gcd128(n, d);
+  const Int128 g = gcd128(n, d);
   if (g > 1) {
     n /= g;
     d /= g;
@@ -43,10 +43,10 @@ std::optional<Rat> ratMake(__int128 n, __int128 d) {
 }
 
 std::optional<Rat> ratAdd(Rat a, Rat b) {
-  __int128 x = 0;
-  __int128 y = 0;
-  __int128 d = 0;
-  __int128 n = 0;
+  Int128 x = 0;
+  Int128 y = 0;
+  Int128 d = 0;
+  Int128 n = 0;
   if (__builtin_mul_overflow(a.n, b.d, &x) || __builtin_mul_overflow(b.n, a.d, &y) ||
       __builtin_add_overflow(x, y, &n) || __builtin_mul_overflow(a.d, b.d, &d))
     return std::nullopt;
@@ -56,8 +56,8 @@ std::optional<Rat> ratAdd(Rat a, Rat b) {
 std::optional<Rat> ratSub(Rat a, Rat b) { return ratAdd(a, Rat{-b.n, b.d}); }
 
 std::optional<Rat> ratMul(Rat a, Rat b) {
-  __int128 n = 0;
-  __int128 d = 0;
+  Int128 n = 0;
+  Int128 d = 0;
   if (__builtin_mul_overflow(a.n, b.n, &n) || __builtin_mul_overflow(a.d, b.d, &d))
     return std::nullopt;
   return ratMake(n, d);
@@ -69,14 +69,36 @@ std::optional<Rat> ratDiv(Rat a, Rat b) {
 }
 
 int ratCompare(Rat a, Rat b) {
-  // Both are reduced and far below the range, so the cross products fit.
-  const __int128 l = a.n * b.d;
-  const __int128 r = b.n * a.d;
-  return l < r ? -1 : (l > r ? 1 : 0);
+  // By continued fractions: whole parts first, then the reciprocals of what is left, so that
+  // no product is ever formed.
+  int flip = 1;
+  for (;;) {
+    Int128 qa = a.n / a.d;
+    Int128 ra = a.n % a.d;
+    if (ra < 0) {
+      --qa;
+      ra += a.d;
+    }
+    Int128 qb = b.n / b.d;
+    Int128 rb = b.n % b.d;
+    if (rb < 0) {
+      --qb;
+      rb += b.d;
+    }
+    if (qa != qb) return qa < qb ? -flip : flip;
+    if (ra == 0 || rb == 0) {
+      if (ra == rb) return 0;
+      return ra == 0 ? -flip : flip;
+    }
+    // a − qa = ra/a.d; the larger remainder has the smaller reciprocal.
+    a = Rat{a.d, ra};
+    b = Rat{b.d, rb};
+    flip = -flip;
+  }
 }
 
 std::string ratText(Rat a) {
-  auto text = [](__int128 v) {
+  auto text = [](Int128 v) {
     std::string s;
     const bool neg = v < 0;
     v = absVal(v);
@@ -94,9 +116,9 @@ namespace {
 bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
 
 // A run of digits as an int64 (the calculator's range); nullopt when it is not one.
-std::optional<__int128> digitValue(std::string_view digits) {
+std::optional<Int128> digitValue(std::string_view digits) {
   if (digits.empty() || digits.size() > 19) return std::nullopt;
-  __int128 v = 0;
+  Int128 v = 0;
   for (char c : digits) v = v * 10 + (c - '0');
   if (v > kInt64Max) return std::nullopt;
   return v;
@@ -118,9 +140,9 @@ std::optional<Rat> ratFromAnswer(std::string_view t) {
   std::size_t i = 0;
   const auto first = run(i);
   if (!first) return std::nullopt;
-  __int128 whole = 0;
-  __int128 den = 1;
-  __int128 num = *first;
+  Int128 whole = 0;
+  Int128 den = 1;
+  Int128 num = *first;
   if (i < t.size() && t[i] == 'k') {
     ++i;
     whole = *first;
@@ -352,19 +374,19 @@ class RefReader {
         return failWith(RefStatus::Malformed);
       }
       if (frac.size() > 18 || rep.size() > 18) return outOfRange();
-      __int128 scale = 1;
+      Int128 scale = 1;
       for (std::size_t k = 0; k < frac.size(); ++k) scale *= 10;
-      __int128 fv = 0;
+      Int128 fv = 0;
       for (char d : frac) fv = fv * 10 + (d - '0');
       auto v = ratMake(*firstValue * scale + fv, scale);
       if (!v) return outOfRange();
       if (!rep.empty()) {
-        __int128 nines = 1;
+        Int128 nines = 1;
         for (std::size_t k = 0; k < rep.size(); ++k) nines *= 10;
         nines -= 1;
-        __int128 rv = 0;
+        Int128 rv = 0;
         for (char d : rep) rv = rv * 10 + (d - '0');
-        __int128 den = 0;
+        Int128 den = 0;
         if (__builtin_mul_overflow(nines, scale, &den)) return outOfRange();
         auto r = ratMake(rv, den);
         if (!r) return outOfRange();
@@ -376,18 +398,18 @@ class RefReader {
     return constant(Rat{*firstValue, 1});
   }
 
-  L permutation(__int128 n, __int128 r, bool combination) {
+  L permutation(Int128 n, Int128 r, bool combination) {
     if (n < r) return failWith(RefStatus::NoValue);
     if (n > 1000000) return outOfRange();
-    __int128 p = 1;
-    for (__int128 k = 0; k < r; ++k) {
+    Int128 p = 1;
+    for (Int128 k = 0; k < r; ++k) {
       p *= n - k;
       if (p > kInt64Max) return outOfRange();
     }
     if (combination) {
       if (r > 20) return outOfRange();
-      __int128 f = 1;
-      for (__int128 k = 2; k <= r; ++k) f *= k;
+      Int128 f = 1;
+      for (Int128 k = 2; k <= r; ++k) f *= k;
       p /= f;
     }
     return constant(Rat{p, 1});
@@ -397,8 +419,8 @@ class RefReader {
     if (!ratIsZero(v.a)) return failWith(RefStatus::NotLinear);
     if (v.b.d != 1 || v.b.n < 0) return failWith(RefStatus::NoValue);
     if (v.b.n > 20) return outOfRange();
-    __int128 f = 1;
-    for (__int128 k = 2; k <= v.b.n; ++k) f *= k;
+    Int128 f = 1;
+    for (Int128 k = 2; k <= v.b.n; ++k) f *= k;
     return constant(Rat{f, 1});
   }
 
@@ -414,7 +436,7 @@ class RefReader {
     if (ratIsZero(b) && *ev == 0) return failWith(RefStatus::NoValue);
     if (ratIsZero(b) && negExp) return failWith(RefStatus::NoValue);
     Rat r{1, 1};
-    for (__int128 k = 0; k < *ev; ++k) {
+    for (Int128 k = 0; k < *ev; ++k) {
       auto m = ratMul(r, b);
       if (!m) return outOfRange();
       r = *m;
@@ -427,7 +449,7 @@ class RefReader {
   L fraction() {
     ++i_;  // "["
     bool neg = false;
-    __int128 whole = 0;
+    Int128 whole = 0;
     const std::size_t close = s_.find(']', i_);
     const std::size_t k = s_.find('K', i_);
     if (k != std::string_view::npos && (close == std::string_view::npos || k < close)) {
@@ -445,6 +467,17 @@ class RefReader {
         whole = *wv;
       }
       i_ = k + 1;
+    }
+    const std::size_t bar = s_.find('B', i_);
+    if (close != std::string_view::npos && (bar == std::string_view::npos || bar > close)) {
+      // Without a bar the fraction is a plain whole number: ‹[47]›.
+      if (neg || whole != 0) return failWith(RefStatus::Malformed);
+      auto w = digitRun();
+      if (!w || peek() != ']') return failWith(RefStatus::Malformed);
+      ++i_;
+      auto wv = digitValue(*w);
+      if (!wv) return outOfRange();
+      return constant(Rat{*wv, 1});
     }
     L den = sum();
     if (!den) return std::nullopt;
@@ -555,17 +588,19 @@ bool relHolds(int rel, int cmp) {
   }
 }
 
-Rat valueAt(const Linear& l, Rat x) {
-  // Values in these checks are small; an overflow here would be a broken test input.
+std::optional<Rat> valueAt(const Linear& l, Rat x) {
   auto ax = ratMul(l.a, x);
-  auto v = ax ? ratAdd(*ax, l.b) : std::nullopt;
-  return v ? *v : Rat{0, 1};
+  if (!ax) return std::nullopt;
+  return ratAdd(*ax, l.b);
 }
 
 }  // namespace
 
-bool refHolds(const RefQuestion& q, Rat x) {
-  return relHolds(q.rel, ratCompare(valueAt(q.left, x), valueAt(q.right, x)));
+std::optional<bool> refHolds(const RefQuestion& q, Rat x) {
+  const auto l = valueAt(q.left, x);
+  const auto r = valueAt(q.right, x);
+  if (!l || !r) return std::nullopt;
+  return relHolds(q.rel, ratCompare(*l, *r));
 }
 
 bool answerHolds(int rel, Rat v, Rat x) { return relHolds(rel, ratCompare(x, v)); }

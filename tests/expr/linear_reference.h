@@ -9,13 +9,15 @@
 
 namespace ravlo::solvertest {
 
+__extension__ typedef __int128 Int128;
+
 struct Rat {
-  __int128 n = 0;
-  __int128 d = 1;  // > 0, gcd(n, d) = 1
+  Int128 n = 0;
+  Int128 d = 1;  // > 0, gcd(n, d) = 1
 };
 
 // nullopt on overflow (magnitudes are kept far below the 128-bit range).
-std::optional<Rat> ratMake(__int128 n, __int128 d);
+std::optional<Rat> ratMake(Int128 n, Int128 d);
 std::optional<Rat> ratAdd(Rat a, Rat b);
 std::optional<Rat> ratSub(Rat a, Rat b);
 std::optional<Rat> ratMul(Rat a, Rat b);
@@ -55,8 +57,8 @@ struct RefReading {
 // a·d = b·c.
 RefReading readRefQuestion(std::string_view text);
 
-// Whether the question holds for this x.
-bool refHolds(const RefQuestion& q, Rat x);
+// Whether the question holds for this x; nullopt when the values leave the reading's range.
+std::optional<bool> refHolds(const RefQuestion& q, Rat x);
 // Whether "x REL v" holds for this x.
 bool answerHolds(int rel, Rat v, Rat x);
 
