@@ -264,8 +264,7 @@ std::string HouteiSolver::XKeisuuGoukei(std::string_view X) {
   return k + "*x";
 }
 
-bool HouteiSolver::zeroCoefficientHolds(std::string_view C) {
-  const Bunsuu64 c = numberText_.StrToBun(C);
+bool HouteiSolver::zeroCoefficientHolds(const Bunsuu64& c) {
   const int sign = isZeroValue(c) ? 0 : c.sign;
   switch (HouteiRel) {
     case kRelLess: return 0 < sign;
@@ -284,11 +283,12 @@ std::string HouteiSolver::XKaiKeisan(std::string_view X, std::string_view C) {
   const std::string kText = settle(k);
   if (kText == kFailText) return kFailText;
   const Bunsuu64 kv = numberText_.StrToBun(kText);
-  if (!kv.valid()) return kFailText;
+  const Bunsuu64 cv = numberText_.StrToBun(constant);
+  if (!kv.valid() || !cv.valid()) return refuse(kHouteiUnsupportedText);
   if (isZeroValue(kv)) {
     // 0·x rel C holds for every x or for none; an inequality is judged by its direction.
-    if (isInequality(HouteiRel)) return zeroCoefficientHolds(constant) ? kHouteiEveryX : kHouteiNoX;
-    return isZeroValue(numberText_.StrToBun(constant)) ? kHouteiEveryX : kHouteiNoX;
+    if (isInequality(HouteiRel)) return zeroCoefficientHolds(cv) ? kHouteiEveryX : kHouteiNoX;
+    return isZeroValue(cv) ? kHouteiEveryX : kHouteiNoX;
   }
   std::string v = calc(constant + "/(" + k + ")");
   if (v == kFailText) return kFailText;

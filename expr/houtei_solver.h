@@ -117,7 +117,8 @@ class HouteiSolver {
   bool checkLinearSide(std::string_view side);
   std::string settleSpecialOperators(std::string_view side);
   std::string replaceFreeBracket(std::string_view content, char negOpen, char negClose);
-  bool zeroCoefficientHolds(std::string_view C);
+  // Whether 0 (relation) C holds.
+  bool zeroCoefficientHolds(const Bunsuu64& C);
 
   MessageSink& sink_;
   Evaluator& evaluator_;

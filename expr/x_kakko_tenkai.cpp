@@ -78,7 +78,7 @@ std::string HouteiSolver::settleSpecialOperators(std::string_view side) {
     }
     const std::string operand = s.substr(start, end - start);
     if (contains(operand, 'x')) return refuse(kHouteiPowerText);
-    std::string v = calc(operand);
+    std::string v = calc(marksToBrackets(operand));
     if (v == kFailText) return kFailText;
     if (!v.empty() && v.front() == 'm') v = "{" + v + "}";
     s.replace(start, end - start, v);

@@ -105,22 +105,27 @@ class LinearWalk {
     return 0;
   }
 
+  static bool allZeros(std::string_view run) {
+    return run.find_first_not_of('0') == std::string_view::npos;
+  }
+
   bool digits() {
     const std::size_t start = i_;
     while (isDigit(peek())) ++i_;
     return i_ > start;
   }
 
-  // I, DbN, IkDbN, I.F, I.F@R, I.@R
+  // I, DbN, IkDbN, I.F, I.F@R, I.@R; a fraction with the denominator 0 is no number.
   bool number() {
+    std::size_t start = i_;
     if (!digits()) return false;
     if (peek() == 'k') {
       ++i_;
+      start = i_;
       if (!digits() || peek() != 'b') return false;
-      ++i_;
-      return digits();
     }
     if (peek() == 'b') {
+      if (allZeros(s_.substr(start, i_ - start))) return false;
       ++i_;
       return digits();
     }

@@ -33,6 +33,15 @@ namespace {
 bool isVariable(char c) { return c == 'x' || c == 'y' || c == 'z'; }
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
+bool bracketsBalanced(std::string_view text) {
+  int depth = 0;
+  for (char c : text) {
+    if (c == '(') ++depth;
+    if (c == ')' && --depth < 0) return false;
+  }
+  return depth == 0;
+}
+
 // ‹x*3› -> ‹3*x›, ‹1*x/4› -> ‹1/4*x›: the factor x of a product moves to its end.
 std::string moveXFactorToEnd(const std::string& term) {
   struct Factor {
@@ -94,6 +103,9 @@ std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
     }
     const BunsuuH h = bunsuuH_.parse(piece);
     if (bunsuuH_.BunsuuHErr != 0) return refuse(kHouteiFractionText);
+    // A bracket may not open inside the fraction and close outside it, or the other way.
+    if (!bracketsBalanced(h.denominator) || !bracketsBalanced(h.numerator))
+      return refuse(kHouteiFractionText);
     if (contains(h.denominator, 'x')) return refuse(kHouteiFractionXDenominatorText);
     // Numerator over denominator is the fraction's value only without a sign or an integer
     // part written before "K".
@@ -106,11 +118,14 @@ std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
     }
     if (!isPlainNumber(den)) return refuse(kHouteiFractionText);
     const Bunsuu64 dv = numberText_.StrToBun(den);
-    if (!dv.valid()) return kFailText;
+    if (!dv.valid()) return refuse(kHouteiFractionText);
     if (dv.sign == 0 || (dv.integer == 0 && dv.numerator == 0))
       return refuse(kHouteiFractionZeroText);
     if (den.front() == 'm') den = "(" + den + ")";
-    const std::string quotient = "(" + h.numerator + ")/" + den;
+    std::string quotient = "(" + h.numerator + ")/" + den;
+    // A power or factorial of the fraction applies to the whole quotient.
+    const char after = close + 1 < s.size() ? s[close + 1] : '\0';
+    if (after == '^' || after == '!') quotient = "(" + quotient + ")";
     s.replace(open, close - open + 1, quotient);
     from = open + quotient.size();
   }
@@ -119,7 +134,8 @@ std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
 }
 
 std::string HouteiSolver::XSiki1Seiri(std::string_view side) {
-  if (contains(side, "^x")) return refuse(kHouteiUnsupportedText);
+  if (contains(side, "^x") || contains(side, "^mx") || contains(side, "^px"))
+    return refuse(kHouteiUnsupportedText);
   if (contains(side, "x^")) return refuse(kHouteiPowerText);
 
   std::string s(side);

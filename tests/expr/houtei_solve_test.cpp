@@ -55,6 +55,9 @@ TEST(HouteiSolve, SolvesEquationsInequalitiesAndProportions) {
       {"2*(m3)x=6", 0, "m1", "x＝m1", kRelEqual},
       {"2^2*x=8", 0, "2", "x＝2", kRelEqual},
       {"(1+1)^2*x=8", 0, "2", "x＝2", kRelEqual},
+      {"((1-3)^3)^2*x=128", 0, "2", "x＝2", kRelEqual},
+      {"m2^2*x=8", 0, "2", "x＝2", kRelEqual},  // a sign belongs to its number: m2^2 is 4
+      {"3P2*x+2C1=8", 0, "1", "x＝1", kRelEqual},
       {"3!x=12", 0, "2", "x＝2", kRelEqual},
       {"x*3=6", 0, "2", "x＝2", kRelEqual},
       {"6/2*x=9", 0, "3", "x＝3", kRelEqual},
@@ -152,6 +155,8 @@ TEST(HouteiSolve, RefusesWithItsMessage) {
       {"2x+3=7)", kHouteiUnsupportedText},
       {"x=abc", kHouteiUnsupportedText},
       {"x=７", kHouteiUnsupportedText},
+      {"0b3x=1", kHouteiUnsupportedText},  // a fraction with the denominator 0
+      {"0x=1k0b1", kHouteiUnsupportedText},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.expr);

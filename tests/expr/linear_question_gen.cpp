@@ -50,7 +50,7 @@ std::string LinearQuestionGen::fractionNumerator() {
 
 std::string LinearQuestionGen::term(int depth, bool first, bool inFraction) {
   const std::string sign = first && chance(25) ? "m" : "";
-  const int kind = pick(0, depth > 0 ? 15 : 8);
+  const int kind = pick(0, depth > 0 ? 21 : 8);
   switch (kind) {
     case 0:
     case 1:
@@ -83,8 +83,23 @@ std::string LinearQuestionGen::term(int depth, bool first, bool inFraction) {
     case 14:
       return sign + std::to_string(pick(1, 4)) + "*(" + side(depth - 1, true) + ")*" +
              std::to_string(pick(1, 3));
-    default:
+    case 15:
       return sign + "(" + std::to_string(pick(1, 3)) + "+1)^2*x";
+    case 16:
+      return sign + std::to_string(pick(0, 4)) + "!x";
+    case 17:
+      return sign + std::to_string(pick(2, 5)) + (chance(50) ? "P" : "C") + std::to_string(pick(0, 2)) +
+             "*x";
+    case 18:
+      return sign + "[" + std::to_string(pick(1, 9)) + "B" + std::to_string(pick(1, 9)) + "]x";
+    case 19:
+      return sign + "[" + std::to_string(pick(1, 3)) + "K" + std::to_string(pick(2, 9)) + "B" +
+             std::to_string(pick(1, 9)) + "]";
+    case 20:
+      return sign + "(" + side(depth - 1, true) + ")*(m" + std::to_string(pick(1, 4)) + ")";
+    default:
+      return sign + "(" + side(depth - 1, true) + ")/(" + std::to_string(pick(1, 4)) + "+" +
+             literal() + ")";
   }
 }
 
@@ -100,7 +115,8 @@ std::string LinearQuestionGen::side(int depth, bool mayStartSigned) {
 
 std::string LinearQuestionGen::question() {
   static constexpr const char* kRelations[] = {"=", "=", "<", "<=", ">", ">="};
-  std::string left = side(2, true);
+  const int depth = chance(10) ? 3 : 2;
+  std::string left = side(depth, true);
   std::string right = side(2, true);
   if (left.find('x') == std::string::npos && right.find('x') == std::string::npos) left += "+x";
   return left + kRelations[pick(0, 5)] + right;

@@ -260,9 +260,10 @@ class RefReader {
     return r;
   }
 
-  // A sign "m"/"p" anywhere a factor starts ("-"/"+" only at the start of a sum); in front of
-  // a number or an expression fraction it belongs to the value, otherwise it negates the
-  // factor after its powers.
+  // A sign "m"/"p" anywhere a factor starts ("-"/"+" only at the start of a sum). In front of
+  // a number or an expression fraction it belongs to the value (‹m2^2› is 4); in front of a
+  // bracket or x it is the factor ±1 of a product, as the calculator writes "m(" as "m1*("
+  // (so ‹6/m(2)› is 6/(−1)·2).
   L unary(bool sumStart) {
     bool neg = false;
     bool hasSign = false;
@@ -273,6 +274,10 @@ class RefReader {
       ++i_;
     }
     const bool signBelongs = hasSign && (isDigitChar(peek()) || peek() == '[');
+    if (hasSign && !signBelongs) {
+      if (peek() != '(' && peek() != 'x') return failWith(RefStatus::Malformed);
+      return constant(Rat{neg ? -1 : 1, 1});
+    }
     L v = primary();
     if (!v) return std::nullopt;
     while (peek() == '!') {
@@ -280,13 +285,12 @@ class RefReader {
       v = factorial(*v);
       if (!v) return std::nullopt;
     }
-    if (signBelongs && neg) v = negate(*v);
+    if (neg) v = negate(*v);
     while (peek() == '^') {
       ++i_;
       v = power(*v);
       if (!v) return std::nullopt;
     }
-    if (!signBelongs && neg) v = negate(*v);
     return v;
   }
 
@@ -426,8 +430,13 @@ class RefReader {
 
   L power(const Linear& base) {
     bool negExp = false;
-    if (peek() == 'm' || peek() == 'p') negExp = s_[i_++] == 'm';
-    auto e = digitRun();
+    bool signedExp = false;
+    if (peek() == 'm' || peek() == 'p') {
+      negExp = s_[i_++] == 'm';
+      signedExp = true;
+    }
+    // The calculator reads a sign before a bracket as the factor ±1: ‹2^m(3)› is 2^-1·3.
+    auto e = signedExp && peek() == '(' ? std::optional<std::string_view>("1") : digitRun();
     if (!e) return failWith(RefStatus::Malformed);
     if (!ratIsZero(base.a)) return failWith(RefStatus::NotLinear);
     auto ev = digitValue(*e);
