@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "core/message_sink.h"
 #include "core/number_theory.h"
@@ -67,6 +69,24 @@ BENCHMARK_CAPTURE(BM_SoinsuuBunkai, p1000000007_times_p1000000009, "100000001600
 BENCHMARK_CAPTURE(BM_SoinsuuBunkai, twelve_digit_prime, "999999999989");
 BENCHMARK_CAPTURE(BM_SoinsuuBunkai, small_600, "600");
 
+// Random products of two 31-bit primes, one value per iteration: the mean over the hard case.
+void BM_BalancedSemiprimeSet(benchmark::State& state) {
+  std::mt19937_64 rng(2026);
+  std::vector<std::uint64_t> values;
+  while (values.size() < 512) {
+    std::uint64_t p = 0, q = 0;
+    do p = (rng() >> 33) | (std::uint64_t{1} << 30) | 1; while (!ravlo::isPrime64(p));
+    do q = (rng() >> 33) | (std::uint64_t{1} << 30) | 1; while (!ravlo::isPrime64(q));
+    if (p != q) values.push_back(p * q);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ravlo::factorize64(values[i]));
+    i = (i + 1) % values.size();
+  }
+}
+BENCHMARK(BM_BalancedSemiprimeSet);
+
 // A sweep of consecutive large values, the average case.
 void BM_Factorize64Sweep(benchmark::State& state) {
   std::uint64_t n = 9223372036854775807ULL - 1000;
@@ -81,8 +101,12 @@ void BM_TrialDivision(benchmark::State& state, std::int64_t n) {
   ravlo::NullSink sink;
   for (auto _ : state) benchmark::DoNotOptimize(trialDivision(n, sink));
 }
-// Trial division of a 12-digit prime: about 500000 trial divisors.
+// Trial division of 12- and 15-digit primes: about 5 * 10^5 and 1.6 * 10^7 trial divisors.
+// The time grows with the square root, so a 19-digit prime takes some thousands of times the
+// 12-digit figure.
 BENCHMARK_CAPTURE(BM_TrialDivision, twelve_digit_prime, 999999999989LL)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrialDivision, fifteen_digit_prime, 999999999999989LL)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

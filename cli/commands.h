@@ -5,11 +5,18 @@
 namespace ravlo::cli {
 
 int runHelp(const Args& args, CliIo& io);
+// calc [--anssyu 0|1|2] [--syoudsp 0|1] [--wari-type 0|1] [--wari-pnt N] [--ini FILE] EXPR:
+// the computed line (answer chain, simplified ratio or quotient with remainder).
+int runCalc(const Args& args, CliIo& io);
 // check [--kakeru-abr 0|1] EXPR: the input checker's verdict on a whole expression.
 int runCheck(const Args& args, CliIo& io);
+// process [--betsukai 0|1] [--proclastans 0|1] [--henkan-yakubun 0|1] EXPR: the worked solution.
+int runProcess(const Args& args, CliIo& io);
 // factor [--wa-type 0|1] [--1gyou-suu N] N: the factorization, then the divisor sum.
 int runFactor(const Args& args, CliIo& io);
 // base TEXT: the base-n conversion line ("255>(16" -> "255(10)=FF(16)").
 int runBase(const Args& args, CliIo& io);
+// render [--font-size N] EXPR -o OUT.png|OUT.pdf: the line drawn in built-up form.
+int runRender(const Args& args, CliIo& io);
 
 }  // namespace ravlo::cli

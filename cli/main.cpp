@@ -16,13 +16,16 @@ struct Command {
 
 const Command kCommands[] = {
     {"help", ravlo::cli::runHelp},
+    {"calc", ravlo::cli::runCalc},
     {"check", ravlo::cli::runCheck},
+    {"process", ravlo::cli::runProcess},
     {"factor", ravlo::cli::runFactor},
     {"base", ravlo::cli::runBase},
+    {"render", ravlo::cli::runRender},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, check, factor, base)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render)";
 
 }  // namespace
 

@@ -8,9 +8,13 @@
 namespace ravlo {
 namespace {
 
-// A base written after "(" or ">": decimal digits only, at least 2.
+bool isDigits(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A base written after "(" or ">": decimal digits only, 2 to 16.
 int readBase(std::string_view text) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return 0;
+  if (!isDigits(text)) return 0;
   const auto value = detail::readInt64(text);
   if (!value || *value < 2 || *value > 16) return 0;
   return static_cast<int>(*value);
@@ -20,7 +24,7 @@ std::string convert(std::string_view text) {
   if (const std::size_t to = text.find(">("); to != std::string_view::npos) {
     const std::string_view number = text.substr(0, to), base = text.substr(to + 2);
     const int n = readBase(base);
-    if (n == 0) return "n";
+    if (n == 0 || !isDigits(number)) return "n";
     const std::string result = JuToNsin(number, n);
     if (result == "n") return "n";
     return std::string(number) + "(10)=" + result + "(" + std::string(base) + ")";

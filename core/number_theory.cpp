@@ -7,15 +7,9 @@
 #include "core/repeating_decimal.h"
 
 namespace ravlo {
-namespace {
-
-// Built fresh and moved in: GCC 12 at -O3 warns falsely (-Wrestrict) on assigning a literal.
-std::string failed() { return std::string(1, 'n'); }
-
-}  // namespace
 
 std::string NumberTheory::SoinsuuBunkai(std::string_view text) {
-  SoinsuuStr = failed();
+  SoinsuuStr = "n";
   const auto value = detail::readInt64(text);
   if (!value) return SoinsuuStr;
   SoinsuuN = *value;
@@ -31,7 +25,7 @@ std::string NumberTheory::SoinsuuBunkai(std::string_view text) {
 }
 
 std::string NumberTheory::YakusuuWa(std::string_view factors, int withSelf, int perLine) {
-  YakusuuStr = failed();
+  YakusuuStr = "n";
   const auto divisors = divisorsOfFactorText(factors);
   if (!divisors) return YakusuuStr;
   const std::size_t count = divisors->size();

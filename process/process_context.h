@@ -12,10 +12,11 @@ namespace ravlo {
 
 // The process settings the procedures read; the program fills them from its settings record.
 struct ProcessOptions {
+  int PROCDSP = 0;         // 1 = build the process on "=" and in the conversion commands
   int PROCLASTANS = 0;     // final answer: 0 mixed number, 1 improper fraction
   int PROCTEIDO = 0;       // detail level: 0 ordinary, 1 detailed
   int ADVICEDSP = 0;       // advice lines drawn after the steps
-  int HENKAN_YAKUBUN = 0;  // reduce after a conversion
+  int HENKAN_YAKUBUN = 1;  // improper/mixed conversions reduce first; not saved, starts on
 };
 
 // What the classifier found in a question.
@@ -42,7 +43,8 @@ struct SumSlots {
   std::string MatomeSiki;
   std::string MatomeKekka;
   std::string MatomeTai;
-  bool BunboChigau = false;
+  bool BunboChigau = false;   // the fraction terms of the last YakubunKazu differ in denominator
+  int YakubunSikiKazu = 0;    // terms reduced by the last YakubunSiki
 };
 
 // Working texts and flags of the product procedures.
@@ -56,6 +58,12 @@ struct ProductSlots {
   int KiyakuBunboMax = 0;
   int KiyakuBunsiMax = 0;
   int ZSign = 1;
+  // A factor that is not one plain number, or that does not read as a value.
+  bool factorUnreadable = false;
+  // The values every numerator and denominator of the factor array took during the
+  // cross-cancellation, the original first; the Z line writes them stacked at the bar.
+  std::vector<std::vector<int64_t>> bunsiStacks;
+  std::vector<std::vector<int64_t>> bunboStacks;
 };
 
 struct ProcessContext {

@@ -132,7 +132,7 @@ TEST(BaseNLine, FailuresShowTheFormatHelp) {
   for (const char* text : {"12(1", "12(17", "255>(1", "255>(", "255", "2(2", "FF(15", "ff(16",
                            "12(3>1", "12(3>", "(16", ">(16", "8000000000000000(16",
                            "9223372036854775808>(2", "-5>(2", "12(x", "12(+3", "1(2>3>4",
-                           "12>(3>5"}) {
+                           "12>(3>5", "+5>(2", "-0>(2", " 5>(2"}) {
     RecordingSink sink;
     const NsinLine r = NsinHenkanLine(text, sink);
     EXPECT_EQ(r.outcome, NsinLine::Outcome::Failed) << text;
