@@ -2,9 +2,15 @@
 // every line must keep the question's value, and nothing may crash, loop or complain.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 
+#include "core/bunsuu_h.h"
+#include "core/number_text.h"
+#include "expr/bracket_tidy.h"
+#include "expr/evaluator.h"
+#include "expr/inp_check_state.h"
 #include "process/type_check.h"
 #include "tests/process/sum_test_util.h"
 #include "tests/process/rational_oracle.h"
@@ -85,6 +91,26 @@ class SumGenerator {
 struct Outcome {
   int checked = 0;
   int lineChecks = 0;
+  int evaluatorLineChecks = 0;
+};
+
+// The calculator's own evaluator, quiet, for a second opinion on answers and lines.
+struct QuietEvaluator {
+  NullSink sink;
+  NumberText numberText{sink};
+  BunsuuHContext bunsuuH;
+  InpCheckState checker;
+  KakkoContext kakko;
+  Evaluator ev{sink, numberText, bunsuuH, checker, kakko};
+
+  // The value of a line, or nothing when the evaluator cannot compute it.
+  std::optional<exact::Rational> value(const std::string& line) {
+    if (ev.SikiEval(line) != 1) return std::nullopt;
+    const Bunsuu64& v = ev.EvalResult;
+    const exact::Int128 num = static_cast<exact::Int128>(v.integer) * v.denominator + v.numerator;
+    return exact::oracleValue((v.sign < 0 ? "m(" : "(") + exact::int128Text(num) + "/" +
+                              std::to_string(v.denominator) + ")");
+  }
 };
 
 // Checks one question in one mode; returns false after reporting a failure.
@@ -101,6 +127,20 @@ void checkQuestion(const std::string& q, int betsukai, int lastAns, Outcome& o) 
                                << fx.sink.entries().front().text;
   const auto entries = procEntries(fx.ctx.ProcText);
   ASSERT_FALSE(entries.empty()) << q;
+  QuietEvaluator qe;
+  // The final answer is the evaluator's answer. Its improper form of a whole number keeps
+  // a denominator left over from a zero fraction part (‹4b0+2k5b0› gives ‹5b10›), so that form
+  // is compared by value.
+  const std::string evalAnswer = qe.ev.SikiCalc(q, lastAns == 1 ? 1 : 0, 0);
+  ASSERT_EQ(qe.ev.CalcStatus, 1) << q;
+  if (lastAns == 0) {
+    EXPECT_EQ(entries.back().expr, evalAnswer) << q << " mode " << betsukai << "\n"
+                                               << fx.ctx.ProcText;
+  } else {
+    EXPECT_EQ(oracleValue(evalAnswer), want) << q << " gives " << evalAnswer;
+  }
+  const auto questionValue = qe.value(q);
+  ASSERT_TRUE(questionValue.has_value()) << q;
   int answers = 0;
   for (const auto& e : entries) {
     if (e.advice == 20) ++answers;
@@ -112,6 +152,10 @@ void checkQuestion(const std::string& q, int betsukai, int lastAns, Outcome& o) 
     EXPECT_EQ(*v, *want) << q << " mode " << betsukai << ": line " << e.expr << " is "
                          << toString(*v) << ", not " << toString(*want) << "\n"
                          << fx.ctx.ProcText;
+    if (const auto ev = qe.value(e.expr)) {
+      ++o.evaluatorLineChecks;
+      EXPECT_EQ(*ev, *questionValue) << q << " mode " << betsukai << ": line " << e.expr;
+    }
   }
   EXPECT_EQ(answers, 1) << q << " mode " << betsukai << "\n" << fx.ctx.ProcText;
   EXPECT_EQ(entries.back().advice, 20) << q << " mode " << betsukai << "\n" << fx.ctx.ProcText;
@@ -134,6 +178,8 @@ TEST(ProcessProperty, GeneratedSumsEndInTheRightAnswerAndKeepTheirValue) {
   // Most generated questions are sums the engine works out.
   EXPECT_GT(o.checked, 4000);
   EXPECT_GT(o.lineChecks, 8 * o.checked);
+  // The evaluator reads nearly every line too (not those it refuses, such as ‹[3B0]› alone).
+  EXPECT_GT(o.evaluatorLineChecks, 7 * o.checked);
 }
 
 // Arbitrary token soup: whatever the engine makes of it, it must come back, and a process it

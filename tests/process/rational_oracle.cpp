@@ -46,18 +46,6 @@ std::optional<Rational> div(const Rational& a, const Rational& b) {
   return make(a.num * b.den, a.den * b.num);
 }
 
-std::string int128Text(Int128 v) {
-  if (v == 0) return "0";
-  const bool neg = v < 0;
-  v = absVal(v);
-  std::string s;
-  while (v > 0) {
-    s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
-    v /= 10;
-  }
-  return neg ? "-" + s : s;
-}
-
 class Reader {
  public:
   explicit Reader(std::string_view t) : t_(t) {}
@@ -231,6 +219,18 @@ std::string oracleAnswerText(const Rational& r, bool improper) {
   const Int128 whole = n / r.den;
   if (whole > 0) s += int128Text(whole) + "k";
   return s + int128Text(r.den) + "b" + int128Text(n % r.den);
+}
+
+std::string int128Text(Int128 v) {
+  if (v == 0) return "0";
+  const bool neg = v < 0;
+  v = absVal(v);
+  std::string s;
+  while (v > 0) {
+    s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+    v /= 10;
+  }
+  return neg ? "-" + s : s;
 }
 
 std::string toString(const Rational& r) { return int128Text(r.num) + "/" + int128Text(r.den); }

@@ -24,5 +24,6 @@ std::optional<Rational> oracleValue(std::string_view text);
 std::string oracleAnswerText(const Rational& r, bool improper);
 
 std::string toString(const Rational& r);
+std::string int128Text(Int128 v);
 
 }  // namespace ravlo::test::exact
