@@ -25,6 +25,7 @@
 #include <system_error>
 
 #include "app/calc_screen.h"
+#include "app/houtei_dsp.h"
 #include "app/input_form.h"
 #include "app/key_translate.h"
 #include "app/main_display.h"
@@ -516,6 +517,10 @@ void BunMainForm::runCommand(CalcCommand command) {
     case CalcCommand::InputPanelSwitch: inputPanelSwitch(); return;
     case CalcCommand::HideInputPanel:
       if (inputForm_) inputForm_->hide();
+      return;
+    case CalcCommand::Solve:
+      HouteiDsp(state_);
+      screenChanged();
       return;
     default: break;
   }

@@ -1,5 +1,7 @@
 #include "app/main_display.h"
 
+#include "render/process_draw.h"
+
 namespace ravlo {
 
 FontSpec calcScreenFont(const CalcSettings& settings) {
@@ -47,11 +49,9 @@ void drawDecimalNote(Canvas& c, const CalcState& st) {
 int MainDsp(Canvas& c, CalcState& st, std::string_view siki, bool hasProcess) {
   ExprRenderer& r = st.renderer;
   if (hasProcess) {
-    // The worked solution stands line under line: "=" always breaks the line here.
-    const bool kaigyo = r.EQUAL_KAIGYO;
-    r.EQUAL_KAIGYO = true;
-    r.LineDraw(c, st.process.ProcText, st.LeftX, st.TopY, st.CharW, st.CharH, 1, 0);
-    r.EQUAL_KAIGYO = kaigyo;
+    ProcessDrawer drawer(r, st.process);
+    drawer.drawWithHeader(c, st.process.ProcType, st.process.ProcText, st.LeftX, st.TopY,
+                          st.CharW, st.CharH);
   } else {
     r.LineDraw(c, siki, st.LeftX, st.TopY, st.CharW, st.CharH, 1, 0);
     drawDecimalNote(c, st);

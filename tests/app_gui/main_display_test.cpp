@@ -126,3 +126,25 @@ TEST_F(MainPaintTest, MarkerFollowsTheMode) {
 
 }  // namespace
 }  // namespace ravlo::test
+
+namespace ravlo::test {
+namespace {
+
+TEST_F(MainPaintTest, AWorkedSolutionHasItsHeaderAboveTheSteps) {
+  settings.PROCDSP = true;
+  st.JiInputText("2b1+3b1=");
+  ASSERT_NE(st.process.ProcType, 0);
+  paint();
+  bool header = false;
+  for (const auto& t : c.texts()) {
+    if (t.font.underline && t.y == st.TopY - 2 * st.CharH) header = true;
+  }
+  EXPECT_TRUE(header) << c.dump();
+  // More than one line of steps.
+  int lowest = 0;
+  for (const auto& t : c.texts()) lowest = std::max(lowest, t.y);
+  EXPECT_GT(lowest, st.TopY + st.CharH);
+}
+
+}  // namespace
+}  // namespace ravlo::test
