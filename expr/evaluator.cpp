@@ -87,7 +87,8 @@ int Evaluator::SikiEval(std::string_view expr) {
   // Implied products are written out first: without them "2(1+1)" would become "22".
   const bool savedRelaxed = checker_.relaxedSigns;
   checker_.relaxedSigns = true;
-  const size_t refused = ravlo::SikiCheck(checker_, KakeruHokan(expr), false, true, true, true, sink_);
+  const size_t refused =
+      ravlo::SikiCheck(checker_, KakeruHokan(expr), false, true, true, true, sink_);
   checker_.relaxedSigns = savedRelaxed;
   if (refused != 0) return -1;
 

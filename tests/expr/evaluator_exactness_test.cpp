@@ -125,10 +125,14 @@ void checkQuestion(const std::string& q, int forms, Tally& tally) {
   }
 }
 
+// RAVLO_SEED and RAVLO_N choose another run by hand (a longer search after a change).
 TEST(EvaluatorExactness, RandomQuestionsGiveTheExactValueOrFail) {
-  QuestionGenerator gen(std::getenv("RAVLO_SEED") ? std::strtoull(std::getenv("RAVLO_SEED"), nullptr, 10) : 20261209);
+  const char* seed = std::getenv("RAVLO_SEED");
+  const char* count = std::getenv("RAVLO_N");
+  QuestionGenerator gen(seed ? std::strtoull(seed, nullptr, 10) : 20261209);
+  const int questions = count ? std::atoi(count) : 4000;
   Tally tally;
-  for (int i = 0; i < (std::getenv("RAVLO_N") ? std::atoi(std::getenv("RAVLO_N")) : 4000); ++i) {
+  for (int i = 0; i < questions; ++i) {
     const std::string q = gen.question();
     const RefResult ref = referenceValue(q);
     if (ref.kind == RefKind::Undefined) ++tally.undefined;
