@@ -22,10 +22,11 @@ const Command kCommands[] = {
     {"factor", ravlo::cli::runFactor},
     {"base", ravlo::cli::runBase},
     {"render", ravlo::cli::runRender},
+    {"convert", ravlo::cli::runConvert},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert)";
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "core/text_helpers.h"
 #include "process/number_form.h"
+#include "process/process_engine.h"
 
 namespace ravlo {
 
@@ -64,7 +65,8 @@ ConversionSteps YakuProcDsp(std::string_view line, MessageSink& sink) {
   return out;
 }
 
-ConversionSteps SyouSToBunDsp(ProcessContext& ctx, std::string_view line, MessageSink& sink) {
+ConversionSteps SyouSToBunDsp(ProcessEngine& engine, std::string_view line) {
+  MessageSink& sink = engine.sink();
   ConversionSteps out;
   out.type = 14;
   std::string X = LastAns(line);
@@ -76,7 +78,7 @@ ConversionSteps SyouSToBunDsp(ProcessContext& ctx, std::string_view line, Messag
     return out;
   }
   X = bare;
-  if (X.find('@') != std::string::npos) return JunSToBunDsp(ctx, line, sink);
+  if (X.find('@') != std::string::npos) return JunSToBunDsp(engine, line);
   const Bunsuu64 f = BunToTai(read, sink);
   if (!f.valid()) return out;
 

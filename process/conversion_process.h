@@ -11,6 +11,8 @@
 
 namespace ravlo {
 
+class ProcessEngine;
+
 inline constexpr const char* kReportCaption = "報告!!";
 inline constexpr const char* kReportCaptionEn = "Report！";
 inline constexpr const char* kGohoukokuCaption = "ご報告！";
@@ -36,10 +38,10 @@ struct ConversionSteps {
 ConversionSteps YakuProcDsp(std::string_view line, MessageSink& sink);
 // Decimal (or integer) after the last "=" to a fraction (type 14); a repeating decimal goes
 // to JunSToBunDsp.
-ConversionSteps SyouSToBunDsp(ProcessContext& ctx, std::string_view line, MessageSink& sink);
+ConversionSteps SyouSToBunDsp(ProcessEngine& engine, std::string_view line);
 // Repeating decimal of the question part to a fraction (type 15); without "@" it is
-// SyouSToBunDsp.
-ConversionSteps JunSToBunDsp(ProcessContext& ctx, std::string_view line, MessageSink& sink);
+// SyouSToBunDsp. Its common-denominator steps are the sum procedures' own.
+ConversionSteps JunSToBunDsp(ProcessEngine& engine, std::string_view line);
 
 // Improper fraction f to mixed number (type 17); currentExpr is the whole current line,
 // whose "=" members become lines of their own. "n" after the message when f is proper.

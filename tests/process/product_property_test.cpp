@@ -8,6 +8,7 @@
 
 #include "core/message_sink.h"
 #include "expr/bracket_tidy.h"
+#include "process/process_engine.h"
 #include "process/product_steps.h"
 #include "tests/process/line_values.h"
 #include "tests/process/rational_util.h"
@@ -86,74 +87,118 @@ int productType(const std::vector<Factor>& fs) {
   return 0;
 }
 
+struct Question {
+  std::string E;
+  Rational truth{1, 1};
+  int type = 0;  // 0 when the classifier would not take it (integers only)
+  bool divByZero = false;
+  bool negative = false;
+};
+
+Question makeQuestion(Generator& gen) {
+  Question q;
+  const int count = static_cast<int>(gen.range(2, 4));
+  std::vector<Factor> fs;
+  q.negative = gen.range(0, 3) == 0;
+  if (q.negative) q.E += "m";
+  for (int i = 0; i < count; ++i) {
+    Factor f = gen.factor(true);
+    char op = '*';
+    if (i > 0) {
+      op = gen.range(0, 2) == 0 ? '/' : '*';
+      q.E += op;
+    }
+    // Now and then a factor in brackets with a sign of its own.
+    if (gen.range(0, 5) == 0 && f.text != "0") {
+      q.E += "(m" + f.text + ")";
+      q.negative = !q.negative;
+    } else {
+      q.E += f.text;
+    }
+    if (op == '/') {
+      if (f.value.num == 0) q.divByZero = true;
+      else q.truth = div(q.truth, f.value);
+    } else {
+      q.truth = mul(q.truth, f.value);
+    }
+    fs.push_back(f);
+  }
+  q.type = productType(fs);
+  if (q.negative) q.truth.num = -q.truth.num;
+  return q;
+}
+
+// Checks one built process text against the question; false for a division by zero.
+bool checkBuilt(const Question& q, const std::string& procText, const RecordingSink& sink,
+                LineValues& lines) {
+  if (q.divByZero) {
+    EXPECT_EQ(procText, "");
+    EXPECT_EQ(sink.boxes().size(), 1u);
+    if (!sink.boxes().empty()) {
+      EXPECT_EQ(sink.boxes()[0].text, kZeroDivisionText);
+    }
+    return false;
+  }
+  EXPECT_TRUE(sink.empty());
+  const std::string answer = finalAnswer(procText);
+  Rational got;
+  EXPECT_TRUE(parseRational(answer, got)) << procText;
+  EXPECT_TRUE(got == q.truth) << procText << " true " << show(q.truth);
+  // Not only the answer: every line of the solution has the question's value.
+  lines.expectAllEqual(procText, q.truth);
+  // The answer of a negative product carries the sign.
+  if (q.truth.num < 0) {
+    EXPECT_EQ(answer.front(), 'm') << procText;
+  }
+  return true;
+}
+
 TEST(ProductProperty, FinalAnswerIsTheTrueValue) {
   Generator gen(20261209);
   LineValues lines;
   int built = 0;
   int zeroDivisions = 0;
   for (int round = 0; round < 6000; ++round) {
-    const int count = static_cast<int>(gen.range(2, 4));
-    std::vector<Factor> fs;
-    std::string E;
-    Rational truth{1, 1};
-    bool divByZero = false;
-    bool negative = gen.range(0, 3) == 0;
-    if (negative) E += "m";
-    for (int i = 0; i < count; ++i) {
-      Factor f = gen.factor(true);
-      char op = '*';
-      if (i > 0) {
-        op = gen.range(0, 2) == 0 ? '/' : '*';
-        E += op;
-      }
-      // Now and then a factor in brackets with a sign of its own.
-      if (gen.range(0, 5) == 0 && f.text != "0") {
-        E += "(m" + f.text + ")";
-        negative = !negative;
-      } else {
-        E += f.text;
-      }
-      if (op == '/') {
-        if (f.value.num == 0) divByZero = true;
-        else truth = div(truth, f.value);
-      } else {
-        truth = mul(truth, f.value);
-      }
-      fs.push_back(f);
-    }
-    const int type = productType(fs);
-    if (type == 0) continue;
-    if (negative) truth.num = -truth.num;
-    SCOPED_TRACE(E);
-
+    const Question q = makeQuestion(gen);
+    if (q.type == 0) continue;
+    SCOPED_TRACE(q.E);
     ProcessContext ctx;
     KakkoContext kakko;
     RecordingSink sink;
     ctx.options.PROCLASTANS = static_cast<int>(gen.range(0, 1));
-    const ProductOutcome out = buildProductProcess(ctx, kakko, sink, E, type);
-    ASSERT_EQ(out, ProductOutcome::Built);
-    if (divByZero) {
-      ++zeroDivisions;
-      EXPECT_EQ(ctx.ProcText, "");
-      ASSERT_EQ(sink.boxes().size(), 1u);
-      EXPECT_EQ(sink.boxes()[0].text, kZeroDivisionText);
-      continue;
-    }
-    ++built;
-    EXPECT_TRUE(sink.empty());
-    const std::string answer = finalAnswer(ctx.ProcText);
-    Rational got;
-    ASSERT_TRUE(parseRational(answer, got)) << ctx.ProcText;
-    EXPECT_TRUE(got == truth) << ctx.ProcText << " true " << show(truth);
-    // Every line of the product after the question carries the product's sign.
-    // Not only the answer: every line of the solution has the question's value.
-    lines.expectAllEqual(ctx.ProcText, truth);
-    if (negative && truth.num != 0) {
-      EXPECT_EQ(answer.front(), 'm') << ctx.ProcText;
-    }
+    ASSERT_EQ(buildProductProcess(ctx, kakko, sink, q.E, q.type), ProductOutcome::Built);
+    if (checkBuilt(q, ctx.ProcText, sink, lines)) ++built;
+    else ++zeroDivisions;
+    if (::testing::Test::HasFailure()) return;
   }
   EXPECT_GT(built, 4000);
   EXPECT_GT(zeroDivisions, 10);
+}
+
+// The same through the engine: the classifier picks the type, the tidy-up merges the lines.
+TEST(ProductProperty, ThroughTheEngine) {
+  Generator gen(314159);
+  LineValues lines;
+  int built = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const Question q = makeQuestion(gen);
+    SCOPED_TRACE(q.E);
+    ProcessContext ctx;
+    RecordingSink sink;
+    ctx.options.PROCLASTANS = static_cast<int>(gen.range(0, 1));
+    ProcessEngine engine(ctx, sink);
+    const int rc = engine.CalcProcMake(q.E + "=", true);
+    if (q.type == 0) {
+      EXPECT_EQ(rc, 0);
+      EXPECT_TRUE(ctx.ProcOK);
+      continue;
+    }
+    ASSERT_EQ(rc, 1);
+    EXPECT_EQ(ctx.ProcType, q.type);
+    if (checkBuilt(q, ctx.ProcText, sink, lines)) ++built;
+    if (::testing::Test::HasFailure()) return;
+  }
+  EXPECT_GT(built, 2000);
 }
 
 TEST(ProductProperty, LargeFactorsFailCleanlyOrGiveTheTrueValue) {
