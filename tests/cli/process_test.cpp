@@ -45,6 +45,15 @@ TEST(CliProcess, PrintsTypeAndTidyText) {
   }
 }
 
+TEST(CliProcess, ProductsGoToTheProductProcess) {
+  CliResult r = runCli({"process", "3b2*4b3"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out.rfind("10\t", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("020X=2b1~\n"), std::string::npos) << r.out;
+  r = runCli({"process", "2*3"});
+  EXPECT_EQ(r.out, "0\t\n");
+}
+
 TEST(CliProcess, FailureIsReportedOnStandardError) {
   CliResult r = runCli({"process", "4294967291b1+4294967279b1"});
   EXPECT_EQ(r.exitCode, 1);
