@@ -6,6 +6,7 @@
 
 #include "app/model/calc_settings.h"
 #include "app/model/settings_file.h"
+#include "cli/calc_solve.h"
 #include "cli/commands.h"
 #include "core/bunsuu_h.h"
 #include "core/number_text.h"
@@ -39,11 +40,10 @@ struct CalcEngine {
 // The computed line, or nothing when the question could not be computed (its message has
 // been written to standard error).
 std::optional<std::string> computeLine(std::string_view text, const AnswerOptions& options,
-                                       CalcEngine& engine, CliIo& io) {
+                                       CalcEngine& engine, CliIo&) {
   if (text.find('x') != std::string_view::npos) {
-    io.err << "ravlo-cli: solving for x is not available yet; calc computes questions "
-              "without x\n";
-    return std::nullopt;
+    return solveLine(text, options.ANSSYU, engine.sink, engine.ev, engine.numberText,
+                     engine.bunsuuH);
   }
   // Checked as a typed line would be; the checked text has its signs in stored form.
   engine.checker.resetForNewLine();

@@ -63,16 +63,23 @@ std::string KakkoHazusi(KakkoContext& ctx, std::string_view E, bool keepGroups) 
   ctx.KakkoResult = 0;
   const std::string s(E);
 
-  // A group raised to a power keeps its brackets: each ")^" and the nearest "(" before it
-  // are set aside, so the walk below does not see them as brackets.
+  // A group raised to a power keeps its brackets: each ")^" and the "(" that it closes are set
+  // aside, so the walk below does not see them as brackets. Matching by depth keeps an inner
+  // group such as the one in (m(3)+1)^2 from stealing the power.
   std::vector<bool> powered(s.size(), false);
   for (std::size_t i = 0; i + 1 < s.size(); ++i) {
     if (s[i] != ')' || s[i + 1] != '^') continue;
     powered[i] = true;
+    std::size_t depth = 0;
     for (std::size_t j = i; j-- > 0;) {
-      if (s[j] == '(' && !powered[j]) {
-        powered[j] = true;
-        break;
+      if (s[j] == ')') {
+        ++depth;
+      } else if (s[j] == '(') {
+        if (depth == 0) {
+          powered[j] = true;
+          break;
+        }
+        --depth;
       }
     }
   }

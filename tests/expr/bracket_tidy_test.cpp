@@ -23,6 +23,9 @@ TEST(KakkoHazusi, UnbracketsSingleNumbersAndMergesSigns) {
       {"(m2)^2+(m3)", true, "(m2)^2-3", 1},
       {"2*((1+2)^2)", true, "2*((1+2)^2)", 0},
       {"((1+2)*3)^2", true, "((1+2)*3)^2", 0},
+      // The power belongs to the bracket that its ")" closes, not to the nearest "(".
+      {"(m(3)+1)^2", true, "(m3+1)^2", 1},
+      {"((2)^2+1)^3", true, "((2)^2+1)^3", 0},
       {"2-(m3)", true, "2+3", 1},
       {"2+(p3)", true, "2+3", 1},
       {"2+(m3)", true, "2-3", 1},

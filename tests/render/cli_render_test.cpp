@@ -77,7 +77,7 @@ TEST_F(CliRender, BadUsage) {
       {"render", "3b2"},
       {"render", "3b2", "-o"},
       {"render", "3b2", "-o", path("x.gif")},
-      {"render", "--process", "3b2", "-o", png},
+      {"render", "--process", "3b2"},
       {"render", "--font-size", "0", "3b2", "-o", png},
       {"render", "--font-size", "big", "3b2", "-o", png},
       {"render", "--font-size"},
