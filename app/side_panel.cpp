@@ -99,7 +99,9 @@ void SidePanel::DateDsp(QDate date) {
   label7_->setAccessibleName(toQString(labels.day) + QStringLiteral("日"));
   label3_->setText(toQString(labels.weekday));
   label3_->setAccessibleName(toQString(labels.weekday));
-  label3_->setStyleSheet(colorStyle(labels.weekdayColor));
+  // Every paint of the screen asks again; restyling only when the day changed keeps it cheap.
+  const QString style = colorStyle(labels.weekdayColor);
+  if (label3_->styleSheet() != style) label3_->setStyleSheet(style);
 }
 
 void SidePanel::GoalDsp() {
