@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+#include "app/model/calc_settings.h"
+#include "app/model/settings_file.h"
 #include "cli/commands.h"
 #include "core/stream_sink.h"
 #include "process/process_engine.h"
@@ -11,7 +13,7 @@ namespace ravlo::cli {
 namespace {
 
 constexpr std::string_view kProcessUsage =
-    "process [--betsukai 0|1] [--proclastans 0|1] [--henkan-yakubun 0|1] EXPR";
+    "process [--betsukai 0|1] [--proclastans 0|1] [--henkan-yakubun 0|1] [--ini FILE] EXPR";
 
 struct ProcessCliOptions {
   int betsukai = 0;
@@ -41,17 +43,17 @@ bool processOne(const std::string& text, const ProcessCliOptions& opt, CliIo& io
 }  // namespace
 
 int runProcess(const Args& args, CliIo& io) {
-  ProcessCliOptions opt;
+  std::optional<int> betsukai, procLastAns, henkanYakubun;
+  std::optional<std::string> iniFile, expr;
   struct Flag {
     std::string_view name;
-    int* target;
+    std::optional<int>* target;
   };
   const Flag flags[] = {
-      {"--betsukai", &opt.betsukai},
-      {"--proclastans", &opt.process.PROCLASTANS},
-      {"--henkan-yakubun", &opt.process.HENKAN_YAKUBUN},
+      {"--betsukai", &betsukai},
+      {"--proclastans", &procLastAns},
+      {"--henkan-yakubun", &henkanYakubun},
   };
-  std::optional<std::string> expr;
   bool optionsDone = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -59,32 +61,51 @@ int runProcess(const Args& args, CliIo& io) {
       optionsDone = true;
       continue;
     }
-    if (!optionsDone && a.rfind("--", 0) == 0) {
-      const Flag* flag = nullptr;
-      std::string value;
-      for (const Flag& f : flags) {
-        if (a == f.name) {
-          if (i + 1 >= args.size())
-            return usageError(io, kProcessUsage, std::string(f.name) + " needs 0 or 1");
-          value = args[++i];
-          flag = &f;
-        } else if (a.rfind(std::string(f.name) + "=", 0) == 0) {
-          value = a.substr(f.name.size() + 1);
-          flag = &f;
-        }
-        if (flag) break;
-      }
-      if (!flag) return usageError(io, kProcessUsage, "unknown option '" + a + "'");
-      if (!parseIntOption(value, 0, 1, *flag->target))
-        return usageError(io, kProcessUsage, std::string(flag->name) + " needs 0 or 1");
+    if (optionsDone || a.rfind("--", 0) != 0) {
+      if (expr) return usageError(io, kProcessUsage, "only one EXPR is allowed");
+      expr = a;
       continue;
     }
-    if (expr) return usageError(io, kProcessUsage, "only one EXPR is allowed");
-    expr = a;
+    // "--name value" or "--name=value".
+    const std::size_t eq = a.find('=');
+    const std::string name = a.substr(0, eq);
+    std::string value;
+    if (eq != std::string::npos) {
+      value = a.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      return usageError(io, kProcessUsage, name + " needs a value");
+    }
+    if (name == "--ini") {
+      iniFile = value;
+      continue;
+    }
+    const Flag* flag = nullptr;
+    for (const Flag& f : flags)
+      if (name == f.name) flag = &f;
+    if (!flag) return usageError(io, kProcessUsage, "unknown option '" + name + "'");
+    int v = 0;
+    if (!parseIntOption(value, 0, 1, v)) return usageError(io, kProcessUsage, name + " needs 0 or 1");
+    *flag->target = v;
   }
   if (!expr) return usageError(io, kProcessUsage, "missing EXPR");
 
   StreamSink sink(io.err);
+  CalcSettings settings;
+  if (iniFile) {
+    const SettingsLoadReport report = SettingsLoad(settings, *iniFile, sink);
+    if (report.state != SettingsFileState::Read)
+      return usageError(io, kProcessUsage, "cannot read the settings file '" + *iniFile + "'");
+  }
+  ProcessCliOptions opt;
+  opt.process.PROCLASTANS = settings.PROCLASTANS ? 1 : 0;
+  opt.process.PROCTEIDO = settings.PROCTEIDO ? 1 : 0;
+  opt.process.ADVICEDSP = settings.ADVICEDSP ? 1 : 0;
+  if (betsukai) opt.betsukai = *betsukai;
+  if (procLastAns) opt.process.PROCLASTANS = *procLastAns;
+  if (henkanYakubun) opt.process.HENKAN_YAKUBUN = *henkanYakubun;
+
   if (*expr != "-") return processOne(*expr, opt, io, sink) ? kOk : kFailed;
 
   forEachInputLine(io.in, [&](const std::string& line) { processOne(line, opt, io, sink); });

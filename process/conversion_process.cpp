@@ -78,7 +78,9 @@ ConversionSteps SyouSToBunDsp(ProcessEngine& engine, std::string_view line) {
     return out;
   }
   X = bare;
-  if (X.find('@') != std::string::npos) return JunSToBunDsp(engine, line);
+  // The repeating decimal itself goes on, not the line: the repeating-decimal steps read the
+  // question part, and for a line such as 1b3=0.@3 that would send them straight back here.
+  if (X.find('@') != std::string::npos) return JunSToBunDsp(engine, X);
   const Bunsuu64 f = BunToTai(read, sink);
   if (!f.valid()) return out;
 

@@ -2,13 +2,9 @@
 
 #include "core/text_helpers.h"
 #include "process/proc_text_seiri.h"
+#include "process/product_process.h"
 #include "process/sum_terms.h"
 #include "process/type_check.h"
-
-#if __has_include("process/product_process.h")
-#include "process/product_process.h"
-#define RAVLO_HAS_PRODUCT_PROCESS 1
-#endif
 
 namespace ravlo {
 
@@ -185,11 +181,7 @@ int ProcessEngine::CalcProcMake(std::string_view expr, bool doIt) {
   if (T <= 9) {
     runSumProcess(E, T);
   } else {
-#ifdef RAVLO_HAS_PRODUCT_PROCESS
     built = runProductProcess(*this, E, T) != 0;
-#else
-    built = false;
-#endif
   }
   if (failed_) {
     ctx_.ProcOK = false;

@@ -40,6 +40,10 @@ class ProcessEngine {
 
   // Builds ProcText and ProcType for the question expr (the text before its first "=").
   // 1: a process was built. 0: none (ProcOK tells whether an error was already reported).
+  // Once asked to (doIt, no ratio), the caller closes its input line whatever the result.
+  // Types 10 and above are handed to runProductProcess (process/product_process.h): it
+  // returns 1 when its ProcText is to be shown (also after a reported division by zero), 0
+  // to decline; after fail() the process is dropped with ProcOK = 0.
   int CalcProcMake(std::string_view expr, bool doIt);
   // Flips BetsukaiMode and builds the process of expr again; returns the new mode.
   int BetsukaiSwitch(std::string_view expr);
@@ -76,6 +80,11 @@ class ProcessEngine {
   void entry(int advice, char tag, std::string_view X) { appendEntry(ctx_.ProcText, advice, tag, X); }
   // The text after the last "=" of ProcText.
   std::string lastExpression() const;
+  // "０で割ることは許されません！": a product's division by zero, reported; the product
+  // process then finishes with what it holds.
+  void reportZeroDivision() {
+    sink_.box(kZeroDivideProcCaption, kZeroDivideProcText, BoxButtons::Ok);
+  }
   // Marks the process as stopped on an error already reported to the user.
   void fail() { failed_ = true; }
   bool failed() const { return failed_; }

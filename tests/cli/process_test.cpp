@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
+
+#include "core/cp932.h"
 
 #include "tests/cli/cli_runner.h"
 
@@ -41,6 +45,15 @@ TEST(CliProcess, PrintsTypeAndTidyText) {
   }
 }
 
+TEST(CliProcess, ProductsGoToTheProductProcess) {
+  CliResult r = runCli({"process", "3b2*4b3"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.out.rfind("10\t", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("020X=2b1~\n"), std::string::npos) << r.out;
+  r = runCli({"process", "2*3"});
+  EXPECT_EQ(r.out, "0\t\n");
+}
+
 TEST(CliProcess, FailureIsReportedOnStandardError) {
   CliResult r = runCli({"process", "4294967291b1+4294967279b1"});
   EXPECT_EQ(r.exitCode, 1);
@@ -65,11 +78,30 @@ TEST(CliProcess, StandardInputGivesOneLinePerLine) {
   EXPECT_NE(r.err.find("◆通分に失敗しました！"), std::string::npos);
 }
 
+TEST(CliProcess, SettingsFileThenOptions) {
+  const std::string path = ::testing::TempDir() + "ravlo_process_test.ini";
+  {
+    std::ofstream f(path, std::ios::binary);
+    f << utf8ToCp932("[▼過程表示▼]\r\nPROCLASTANS=1\r\n").text;
+  }
+  CliResult r = runCli({"process", "--ini", path, "3b1+3b2"});
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.out, "1\t005X3b1+3b2~035X=[3B1+2]~001X=3b3~002Y=3b3~053X=1b1~020X=1~\n");
+  r = runCli({"process", "--ini", path, "3b4+3b1"});
+  EXPECT_EQ(r.out, "1\t005X3b4+3b1~035X=[3B4+1]~020X=3b5~\n");
+  r = runCli({"process", "--ini", path, "--proclastans", "0", "3b4+3b1"});
+  EXPECT_EQ(r.out, "1\t005X3b4+3b1~035X=[3B4+1]~009X=3b5~020X=1k3b2~\n");
+  std::remove(path.c_str());
+  r = runCli({"process", "--ini", "/nonexistent/RavloRS02.ini", "3b1+3b1"});
+  EXPECT_EQ(r.exitCode, 2);
+}
+
 TEST(CliProcess, BadUsage) {
   const std::vector<std::vector<std::string>> cases = {
       {"process"},
       {"process", "--betsukai", "2", "3b1+3b1"},
       {"process", "--betsukai"},
+      {"process", "--ini"},
       {"process", "--proclastans=x", "3b1+3b1"},
       {"process", "--speed", "1", "3b1+3b1"},
       {"process", "3b1+3b1", "3b1+3b2"},

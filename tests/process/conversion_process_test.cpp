@@ -50,6 +50,9 @@ TEST(ConversionProcess, WorkedSolutions) {
       {K::Syou, "1b3+0.5=3b5=0.5", 1, 14, "070X0.5~071X=10b5~072A=10b5~073X=2b1~"},
       // A repeating decimal handed to the decimal command goes on as a repeating one.
       {K::Syou, "0.@3", 1, 15, "087X0.@3~086X=0.@1*3~089X=9b1*3~072X=9b3~002A=9b3~073X=3b1~"},
+      // The answer of a line, in either command, without going round in circles.
+      {K::Syou, "1b3=0.@3", 1, 15, "087X0.@3~086X=0.@1*3~089X=9b1*3~072X=9b3~002A=9b3~073X=3b1~"},
+      {K::Junkan, "1b3=0.@3", 1, 15, "087X0.@3~086X=0.@1*3~089X=9b1*3~072X=9b3~002A=9b3~073X=3b1~"},
       {K::Junkan, "0.@3", 1, 15, "087X0.@3~086X=0.@1*3~089X=9b1*3~072X=9b3~002A=9b3~073X=3b1~"},
       {K::Junkan, "0.1@6", 1, 15,
        "080X0.1@6~081X=0.1+0.0@6~082X=10b1+0.0@6~077X=10b1+0.@6*10b1~078X=10b1+9b6*10b1~"

@@ -207,6 +207,16 @@ TEST(CalcProcMake, GroupProcedureCommonDenominatorFailureIsReported) {
   EXPECT_EQ(fx.sink.boxes().back().text, "◆通分に失敗しました！");
 }
 
+TEST(ProcessEngine, ZeroDivisionReport) {
+  EngineFixture fx;
+  fx.engine.reportZeroDivision();
+  ASSERT_EQ(fx.sink.boxes().size(), 1u);
+  EXPECT_EQ(fx.sink.boxes()[0].caption, "注意!!");
+  EXPECT_EQ(fx.sink.boxes()[0].text, "０で割ることは許されません！");
+  EXPECT_EQ(fx.sink.boxes()[0].buttons, BoxButtons::Ok);
+  EXPECT_FALSE(fx.engine.failed());
+}
+
 TEST(BetsukaiSwitch, FlipsTheModeAndBuildsAgain) {
   EngineFixture fx;
   const std::string first = fx.process("1k3b1+2k4b1");

@@ -1,0 +1,213 @@
+#include "app/input_form.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <array>
+
+#include "app/key_translate.h"
+#include "app/model/calc_state.h"
+#include "render/qt/qt_canvas.h"
+
+namespace ravlo {
+namespace {
+
+constexpr Color kRedCaption = 0x0000FF;
+constexpr Color kNavyCaption = 0x800000;
+constexpr Color kFormColor = 0x008000;   // clGreen
+constexpr Color kInnerColor = 0x00FF00;  // clLime
+
+QString toQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr InputButtonSpec token(std::string_view name, std::string_view caption, int left, int top,
+                      int width, int height, Color color, std::string_view tokens) {
+  InputButtonSpec s;
+  s.name = name;
+  s.caption = caption;
+  s.left = left;
+  s.top = top;
+  s.width = width;
+  s.height = height;
+  s.color = color;
+  s.tokens = tokens;
+  return s;
+}
+
+constexpr InputButtonSpec command(std::string_view name, std::string_view caption, int left, int top,
+                        int width, int height, CalcCommand c, bool proportional = false) {
+  InputButtonSpec s;
+  s.name = name;
+  s.caption = caption;
+  s.left = left;
+  s.top = top;
+  s.width = width;
+  s.height = height;
+  s.command = c;
+  s.proportional = proportional;
+  return s;
+}
+
+using C = CalcCommand;
+constexpr Color k = 0x000000;
+
+constexpr std::array<InputButtonSpec, 44> kInputButtons = {
+      command("Button19", "帯T", 4, 4, 27, 19, C::AnswerAsMixed, true),
+      command("Button18", "仮K", 32, 4, 27, 19, C::AnswerAsImproper, true),
+      command("toSyousuuButton", "小S", 60, 4, 29, 19, C::AnswerAsDecimal, true),
+      command("SpeedButton1", "消D", 90, 4, 33, 19, C::Clear, true),
+      command("SpeedButton2", "復H", 124, 4, 34, 19, C::Restore, true),
+
+      command("BackSpaceButton", "←", 4, 32, 28, 25, C::BackSpace),
+      token("SpeedButton12", "(", 33, 32, 27, 25, kNavyCaption, "("),
+      token("SpeedButton13", ")", 61, 32, 28, 25, kNavyCaption, ")"),
+      token("SpeedButton22", "∧", 91, 32, 28, 25, kRedCaption, "^"),
+      token("maekParButton", "[", 120, 32, 17, 25, kRedCaption, "["),
+      token("atokParButton", "]", 138, 32, 17, 25, kRedCaption, "]"),
+
+      token("SpeedButton7", "７", 4, 61, 25, 25, k, "7"),
+      token("SpeedButton8", "８", 33, 61, 25, 25, k, "8"),
+      token("SpeedButton17", "９", 62, 61, 25, 25, k, "9"),
+      token("SpeedButton19", "×", 91, 61, 32, 25, kRedCaption, "*"),
+      token("SpeedButton21", "÷", 124, 61, 32, 25, kRedCaption, "/"),
+
+      token("SpeedButton6", "４", 4, 90, 25, 25, k, "4"),
+      token("SpeedButton9", "５", 33, 90, 25, 25, k, "5"),
+      token("SpeedButton16", "６", 62, 90, 25, 25, k, "6"),
+      token("SpeedButton18", "＋", 91, 90, 32, 25, kRedCaption, "+"),
+      token("SpeedButton20", "－", 124, 90, 32, 25, kRedCaption, "-"),
+
+      token("SpeedButton4", "１", 4, 119, 25, 25, k, "1"),
+      token("SpeedButton10", "２", 33, 119, 25, 25, k, "2"),
+      token("SpeedButton15", "３", 62, 119, 25, 25, k, "3"),
+      token("TO_Button", "と(K)", 91, 119, 62, 25, k, "k"),
+
+      token("SpeedButton3", "０", 4, 148, 25, 25, k, "0"),
+      token("SpeedButton11", ".", 33, 148, 25, 25, k, "."),
+      token("SpeedButton14", "＝", 62, 148, 25, 25, kRedCaption, "="),
+      token("SpeedButton5", "分の(B)", 90, 148, 62, 25, k, "b"),
+
+      token("XinputButton", "ｘ", 4, 183, 28, 22, kNavyCaption, "x"),
+      token("LessButton", "＜", 33, 183, 28, 22, kRedCaption, "<"),
+      token("LessAndEqButton", "≦", 62, 183, 31, 22, kRedCaption, "<="),
+      token("MoreButton", "＞", 94, 183, 31, 22, kRedCaption, ">"),
+      token("MoreAndEqButton", "≧", 126, 183, 31, 22, kRedCaption, ">="),
+
+      token("BikkuriButton", "！", 4, 207, 25, 22, k, "!"),
+      token("JunretuButton", "P", 30, 207, 25, 22, k, "P"),
+      token("CombinButton", "C", 56, 207, 24, 22, k, "C"),
+      token("TaiInputButton", "：", 81, 207, 22, 22, k, ":"),
+      command("SpeedButton23", "?", 104, 207, 23, 22, C::NsinHenkan),
+      command("SolveSikiButton", "解", 128, 207, 30, 22, C::Solve),
+
+      command("SikiEditButton", "編E", 2, 236, 30, 22, C::ExpressionEditor, true),
+      command("NoteOpenButton", "ﾉｰﾄN", 33, 236, 41, 22, C::Notebook, true),
+      command("KoeButton", "読R", 75, 236, 32, 22, C::ReadAloud, true),
+      command("SetteiButton", "条件J", 108, 236, 50, 22, C::SettingsDialog, true),
+};
+
+}  // namespace
+
+std::span<const InputButtonSpec> inputButtonSpecs() { return kInputButtons; }
+
+InputForm::InputForm(CalcState& state, QWidget* owner, std::function<void()> afterInput)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state),
+      afterInput_(std::move(afterInput)) {
+  setObjectName(toQString(kInputFormName));
+  setWindowTitle(toQString(kInputPanelCaption));
+  setAccessibleName(toQString(kInputPanelCaption));
+  setFixedSize(kInputFormWidth, kInputFormHeight);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, toQColor(kFormColor));
+  setPalette(pal);
+
+  auto* inner = new QFrame(this);
+  inner->setObjectName("Panel1");
+  inner->setAccessibleName(QStringLiteral("数式ボタン"));
+  inner->setGeometry(2, 2, kInputFormWidth - 4, 230);
+  inner->setAutoFillBackground(true);
+  QPalette innerPal = inner->palette();
+  innerPal.setColor(QPalette::Window, toQColor(kInnerColor));
+  inner->setPalette(innerPal);
+  inner->lower();
+
+  for (int top : {24, 176}) {
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(4, top, kInputFormWidth - 8, 3);
+    line->setAccessibleName(QStringLiteral("区切り"));
+  }
+
+  for (const InputButtonSpec& spec : inputButtonSpecs()) {
+    auto* b = new QPushButton(toQString(spec.caption), this);
+    b->setObjectName(toQString(spec.name));
+    b->setAccessibleName(toQString(spec.caption));
+    b->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the calculation screen
+    QFont f(spec.proportional ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("ＭＳ ゴシック"));
+    f.setBold(true);
+    f.setPixelSize(spec.proportional || spec.caption.size() > 3 ? 11 : 13);
+    b->setFont(f);
+    QPalette bp = b->palette();
+    bp.setColor(QPalette::ButtonText, toQColor(spec.color));
+    b->setPalette(bp);
+    b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
+    connect(b, &QPushButton::clicked, this, [this, &spec] { press(spec); });
+    buttons_.push_back(b);
+  }
+}
+
+QAbstractButton* InputForm::button(std::string_view name) const {
+  const QString wanted = toQString(name);
+  for (QAbstractButton* b : buttons_) {
+    if (b->objectName() == wanted) return b;
+  }
+  return nullptr;
+}
+
+void InputForm::setAnswerButtons(bool taiEnabled, bool kaEnabled, bool syouEnabled) {
+  if (auto* b = button("Button19")) b->setEnabled(taiEnabled);
+  if (auto* b = button("Button18")) b->setEnabled(kaEnabled);
+  if (auto* b = button("toSyousuuButton")) b->setEnabled(syouEnabled);
+}
+
+void InputForm::press(const InputButtonSpec& spec) {
+  if (spec.tokens.empty()) {
+    state_.runCommand(spec.command);
+  } else {
+    state_.JiInputText(spec.tokens);
+  }
+  if (afterInput_) afterInput_();
+}
+
+void InputForm::keyPressEvent(QKeyEvent* event) {
+  const TranslatedKey key = translateKey(*event);
+  if (key.key == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  state_.InpKeySyori(key.key, key.mods);
+  const KeyAction alt = InputPanelAltKeyAction(key.key, key.mods);
+  if (alt.kind == KeyActionKind::Command && onPanelCommand) onPanelCommand(alt.command);
+  if (afterInput_) afterInput_();
+}
+
+void InputForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (onVisibilityChanged) onVisibilityChanged();
+}
+
+void InputForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (onVisibilityChanged) onVisibilityChanged();
+}
+
+void InputForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && onVisibilityChanged) onVisibilityChanged();
+}
+
+}  // namespace ravlo

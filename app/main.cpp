@@ -1,0 +1,13 @@
+// ravlo: the fraction calculator's desktop program.
+#include "app/bun_main_form.h"
+#include "app/input_form.h"
+#include "app/ravlo_application.h"
+
+int main(int argc, char** argv) {
+  ravlo::RavloApplication app(argc, argv);
+  ravlo::BunMainForm form;
+  form.show();
+  form.inputForm()->show();
+  form.inputForm()->raise();
+  return app.exec();
+}

@@ -1,0 +1,31 @@
+#include "app/ravlo_application.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "app/qt_message_sink.h"
+#include "render/qt/font_setup.h"
+
+namespace ravlo {
+
+RavloApplication::RavloApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("ravlo"));
+  setApplicationDisplayName(QStringLiteral("ラヴロ"));
+  installJapaneseTranslations(*this);
+  setupFontSubstitutions();
+}
+
+bool RavloApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    // The program carries on after telling what went wrong, as its event loop always has.
+    QMessageBox::critical(activeWindow(), QStringLiteral("ラヴロ"), QString::fromUtf8(e.what()));
+  } catch (...) {
+    QMessageBox::critical(activeWindow(), QStringLiteral("ラヴロ"),
+                          QStringLiteral("予期しないエラーが起きました。"));
+  }
+  return false;
+}
+
+}  // namespace ravlo
