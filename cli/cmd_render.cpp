@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/calc_solve.h"
 #include "cli/commands.h"
 #include "core/bunsuu_h.h"
 #include "core/number_text.h"
@@ -130,6 +131,14 @@ struct QuestionEngine {
 // written to standard error).
 bool processPiece(const std::string& text, QuestionEngine& engine, Piece& piece) {
   piece.line = text;
+  if (text.find('x') != std::string::npos) {
+    // An equation has no worked solution: it is solved, the answer in its column.
+    const auto solved = solveLine(text, 0, engine.sink, engine.ev, engine.numberText,
+                                  engine.bunsuuH);
+    if (!solved) return false;
+    piece.line = *solved;
+    return true;
+  }
   engine.checker.resetForNewLine();
   if (SikiCheck(engine.checker, text, true, true, true, true, engine.sink) != 0) return false;
   const std::string q = SikiCutAns(engine.checker.checkedText, false);
@@ -148,12 +157,13 @@ bool processPiece(const std::string& text, QuestionEngine& engine, Piece& piece)
   }
   if (!ctx->ProcOK) return false;
 
-  // An equation has no worked solution and is shown as it stands.
-  if (q.find('x') != std::string::npos) return true;
   std::string line;
   if (q.find(':') != std::string::npos) {
+    // A ratio shows its simplest form after "=" and again in the answer column.
     line = engine.ev.HiKantan(q, 1);
     if (line == kFailText) return false;
+    const std::size_t eq = line.find('=');
+    if (eq != std::string::npos) line += "&" + line.substr(eq + 1);
   } else {
     line = engine.ev.SikiCalc(q, 0, 1);
     if (engine.ev.CalcStatus < 0) return false;

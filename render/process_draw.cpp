@@ -150,7 +150,9 @@ int ProcessDrawer::ProcTextDraw(Canvas& c, std::string_view text, int x0, int y0
       if (chained) x = x0;
       x = r_.SikiDraw(c, body, x, y, CharW, CharH);
       anchor = c.penPos();
-      y = roundedCoord(static_cast<double>(y) + static_cast<double>(r_.lineCount) * unit);
+      // As the renderer placed the breaks: line count × CharH × GyoKeisuu / 2.
+      const long long moved = static_cast<long long>(r_.lineCount) * CharH * r_.GyoKeisuu / 2;
+      y = roundedCoord(static_cast<double>(y) + static_cast<double>(moved));
     }
     if (adviceLineShown(e.advice, shown)) {
       FontSaver keep(c);

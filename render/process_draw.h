@@ -34,8 +34,9 @@ class ProcessDrawer {
 
   // The header line of a process type, in 0.8 × the font size, bold and underlined.
   void ProcTypeDraw(Canvas& c, int type, int x, int y);
-  // Every drawn step of a tidy process text, each under the previous one; returns the y of
-  // the last line.
+  // Every drawn step of a tidy process text, each under the previous one, from (x, y): x is
+  // the screen's line start (LeftX), where the cancelled product line starts too. Returns the
+  // y of the last line.
   int ProcTextDraw(Canvas& c, std::string_view text, int x, int y, int CharW, int CharH);
   // One advice text, its "||" pieces CharH apart, in the canvas's current font and colour.
   void AdviceDraw(Canvas& c, int code, int x, int y, int CharH);

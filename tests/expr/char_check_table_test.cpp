@@ -129,9 +129,9 @@ struct Expect {
   bool asSign = false;  // accepted as a sign: stored as "p" / "m"
 };
 
-std::map<unsigned char, Expect> parseSpec(const char* spec, bool accepted) {
+std::map<unsigned char, Expect> parseRules(const char* rules, bool accepted) {
   std::map<unsigned char, Expect> out;
-  std::istringstream in(spec);
+  std::istringstream in(rules);
   std::string token;
   while (in >> token) {
     std::size_t digits = token.find_last_not_of("0123456789");
@@ -158,8 +158,8 @@ TEST(CharCheckTable, EveryStateAcceptsExactlyWhatItLists) {
     RecordingSink sink;
     const InpCheckState before = reach(row, sink);
     ASSERT_EQ(before.state, row.state) << "prefix " << row.prefix;
-    std::map<unsigned char, Expect> expect = parseSpec(row.accept, true);
-    for (const auto& [c, e] : parseSpec(row.refuse, false)) expect[c] = e;
+    std::map<unsigned char, Expect> expect = parseRules(row.accept, true);
+    for (const auto& [c, e] : parseRules(row.refuse, false)) expect[c] = e;
     if (row.state >= 50)
       for (unsigned char c : std::string("<=>")) expect.try_emplace(c, Expect{false, 30, false});
     expect.try_emplace('%', Expect{false, 39, false});

@@ -65,10 +65,23 @@ TEST_F(CliRenderProcess, ProductsShowTheirCancellation) {
 }
 
 TEST_F(CliRenderProcess, WithoutAProcessTheComputedLineIsDrawn) {
-  const std::string computed = path("computed.png"), given = path("given.png");
-  ASSERT_EQ(runCli({"render", "--process", "2*3", "-o", computed}).exitCode, 0);
-  ASSERT_EQ(runCli({"render", "2*3=6", "-o", given}).exitCode, 0);
-  EXPECT_EQ(image(computed), image(given));
+  struct Row {
+    const char* question;
+    const char* line;  // as the calculation screen holds it afterwards
+  };
+  const Row rows[] = {
+      {"2*3", "2*3=6"},
+      {"2^3+1", "2^3+1=9"},
+      {"4:6", "4:6=2:3&2:3"},
+      {"2x+3=7", "2x+3=7&x＝2"},
+  };
+  for (const auto& row : rows) {
+    const std::string computed = path("computed.png"), given = path("given.png");
+    CliResult r = runCli({"render", "--process", row.question, "-o", computed});
+    ASSERT_EQ(r.exitCode, 0) << row.question << r.err;
+    ASSERT_EQ(runCli({"render", row.line, "-o", given}).exitCode, 0);
+    EXPECT_EQ(image(computed), image(given)) << row.question;
+  }
 }
 
 TEST_F(CliRenderProcess, FailuresAreReportedAndStillDrawn) {

@@ -75,6 +75,14 @@ TEST_F(ProcessDraw, ChainedPlainLinesHangTheirEqualsSignOneCharacterLeft) {
   EXPECT_EQ(last, kY + kD);
 }
 
+TEST_F(ProcessDraw, AStepWithSeveralBreaksMovesDownByAllOfThem) {
+  // CharH 21: a break is 52.5 pixels; two breaks of one step are 105, as the renderer put them.
+  d.ProcTextDraw(canvas, "000X1=2=3~020X=4~", kX, kY, kW, 21);
+  EXPECT_EQ(text("2").y, kY + 52);
+  EXPECT_EQ(text("3").y, kY + 105);
+  EXPECT_EQ(text("4").y, kY + 105 + 52);
+}
+
 TEST_F(ProcessDraw, AdviceLineFollowsTheStepInNavyAtSevenTenths) {
   d.ADVICEDSP = 1;
   drawProcess("000X1+1~020X=2~");
