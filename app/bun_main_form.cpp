@@ -29,6 +29,7 @@
 #include "app/input_form.h"
 #include "app/key_translate.h"
 #include "app/main_display.h"
+#include "app/model/conversion_router.h"
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
 #include "render/qt/qt_canvas.h"
@@ -396,8 +397,8 @@ void BunMainForm::createMenus() {
       ->setToolTip(QStringLiteral("素因数分解＆約数の和(除元の数)を10個で改行"));
   QAction* n20 = addItem(popupMenu1_, "N20", "中断を可能にする", {}, {});
   n20->setCheckable(true);
-  n20->setChecked(SoinsuuAbort);
-  connect(n20, &QAction::toggled, this, [this](bool on) { SoinsuuAbort = on; });
+  n20->setChecked(state_.SoinsuuAbort);
+  connect(n20, &QAction::toggled, this, [this](bool on) { state_.SoinsuuAbort = on; });
   addItem(popupMenu1_, "N12", "循環小数⇔分数(&R)     Shift+R", {}, cmd(C::JunkanSyori));
   QAction* n27 =
       addItem(popupMenu1_, "N27", "ｎ進法変換モード(&N)  Shift+N", {}, cmd(C::NsinModeSwitch));
@@ -434,7 +435,7 @@ void BunMainForm::onCreate() {
   statusBar()->setVisible(settings_.SBARDSP);
   placePanels();
   timer1_.start();
-  if (QAction* n20 = action("N20")) n20->setChecked(SoinsuuAbort);
+  if (QAction* n20 = action("N20")) n20->setChecked(state_.SoinsuuAbort);
 }
 
 FontMetrics BunMainForm::measuredMetrics() const {
@@ -528,6 +529,7 @@ void BunMainForm::runCommand(CalcCommand command) {
     state_.runCommand(command);
     return;
   }
+  if (runConversionCommand(state_, command)) return;
   notAvailable(featureName(command));
 }
 
@@ -653,6 +655,8 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_.stop();
+  // Base-n mode holds EVERYINPUT at 0 only for as long as it lasts.
+  if (state_.NsinMode) settings_.EVERYINPUT = state_.NsinSavedEveryInput;
   const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
                                          Qt::WindowFullScreen));
   const QRect place = normal ? QRect(pos(), size()) : normalGeometry();

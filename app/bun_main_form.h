@@ -80,9 +80,6 @@ class BunMainForm final : public QMainWindow {
   QMenu* popupMenu() const { return popupMenu1_; }
   std::string statusText() const { return sink_.statusText(); }
 
-  // The interrupt flag of prime factorization ("中断を可能にする").
-  bool SoinsuuAbort = true;
-
   // The notebook's unsaved-edits flag and its save, asked at close.
   std::function<bool()> notebookHasUnsavedEdits;
   std::function<void()> saveNotebook;

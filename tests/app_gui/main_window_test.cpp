@@ -252,7 +252,7 @@ TEST(MainWindow, MenuStates) {
   EXPECT_EQ(w.form().action("N11")->toolTip(),
             QStringLiteral("素因数分解＆約数の和(除元の数)を10個で改行"));
   w.form().action("N20")->trigger();
-  EXPECT_FALSE(w.form().SoinsuuAbort);
+  EXPECT_FALSE(w.state().SoinsuuAbort);
   // 解答欄 follows its check mark.
   EXPECT_FALSE(w.form().action("N24")->isChecked());
   w.form().action("N24")->trigger();
