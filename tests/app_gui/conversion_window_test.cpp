@@ -19,6 +19,10 @@ TEST(ConversionWindow, AnswerButtonsConvertAndWaitForTheNextClear) {
   w.click("Button19");  // 帯T
   EXPECT_EQ(w.state().InpSiki, "3b4+3b1=3b5=1k3b2");
   EXPECT_FALSE(panel->button("Button19")->isEnabled());
+  // A disabled button looks disabled.
+  const QPalette pal = panel->button("Button19")->palette();
+  EXPECT_NE(pal.color(QPalette::Disabled, QPalette::ButtonText),
+            pal.color(QPalette::Active, QPalette::ButtonText));
   w.click("toSyousuuButton");  // 小S
   EXPECT_TRUE(w.state().InpSiki.starts_with("3b4+3b1=3b5=1k3b2=1.66")) << w.state().InpSiki;
   EXPECT_FALSE(panel->button("toSyousuuButton")->isEnabled());
