@@ -295,9 +295,6 @@ QAction* BunMainForm::addItem(QMenu* menu, std::string_view name, std::string_vi
 void BunMainForm::createMenus() {
   using C = CalcCommand;
   auto cmd = [this](C c) { return [this, c] { runCommand(c); }; };
-  auto later = [this](std::string_view feature) {
-    return [this, feature] { notAvailable(feature); };
-  };
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   bar->setAccessibleName(QStringLiteral("メインメニュー"));
@@ -312,7 +309,7 @@ void BunMainForm::createMenus() {
   };
 
   QMenu* file = addMenu("File1", "フォーム(&F)");
-  addItem(file, "Print1", "印刷(&P)...", {}, later("印刷"));
+  addItem(file, "Print1", "印刷(&P)...", {}, [this] { printScreen(); });
   addItem(file, "Exit1", "終了(&X)", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
           [this] { close(); });
 
@@ -332,7 +329,7 @@ void BunMainForm::createMenus() {
   addItem(ops, "K1", "帯分数→仮分数(&K)     Ctrl+K", {}, cmd(C::AnswerAsImproper));
   addItem(ops, "OtherCal", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(ops, "V2", "保存した答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, cmd(C::ViewAnswer));
 
   QMenu* view = addMenu("V1", "表示(&V)");
   QAction* n24 = addItem(view, "N24", "解答欄を付ける(&C)", {}, {});
@@ -391,7 +388,7 @@ void BunMainForm::createMenus() {
   popupMenu1_->setToolTipsVisible(true);
   addItem(popupMenu1_, "N8", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(popupMenu1_, "N9", "答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, cmd(C::ViewAnswer));
   addItem(popupMenu1_, "N11", "素因数分解する(&S)   Shift+S", {}, cmd(C::PrimeFactorize))
       ->setToolTip(QStringLiteral("素因数分解＆約数の和(除元の数)を10個で改行"));
   QAction* n20 = addItem(popupMenu1_, "N20", "中断を可能にする", {}, {});
@@ -577,6 +574,11 @@ void BunMainForm::helpView() {
   }
   sink_.box(kHelpMissingCaption, std::string(kHelpChmName) + std::string(kHelpMissingSuffix),
             BoxButtons::Ok, BoxIcon::Information);
+}
+
+void BunMainForm::printScreen() {
+  PrintCommand(state_, choosePrinter ? choosePrinter : printerSetupDialog(this));
+  screenChanged();
 }
 
 void BunMainForm::fontDialog() {
