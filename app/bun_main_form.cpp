@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
@@ -582,7 +583,11 @@ void BunMainForm::helpView() {
 void BunMainForm::fontDialog() {
   sink_.smallMessage(kPreparingText, kPreparingCaption, kFontDialogNoticeMs);
   const QFont before = toQFont(calcScreenFont(settings_));
-  QFontDialog dialog(before, this);
+  // The dialog lists installed faces only: show the face a substituted name stands for,
+  // or it would open on an unrelated default and preview that.
+  QFont shown = before;
+  shown.setFamily(QFontInfo(before).family());
+  QFontDialog dialog(shown, this);
   dialog.setObjectName("FontDialog1");
   dialog.setAccessibleName(QStringLiteral("フォント"));
   dialog.setOption(QFontDialog::DontUseNativeDialog);
