@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
@@ -43,8 +44,6 @@ QString toQString(std::string_view s) {
 constexpr Color kInputStringPanelColor = 0x80FFFF;
 constexpr Color kInputStringColor = 0xFF0000;
 constexpr int kVisibleStrip = 40;  // this much of the window's top must be on a screen
-constexpr int kFontSizeMin = 4;
-constexpr int kFontSizeMax = 200;
 
 }  // namespace
 
@@ -450,7 +449,15 @@ void BunMainForm::placeInputForm() {
   const QPoint topLeft = pos();
   const int right = topLeft.x() + width();
   const int bottom = topLeft.y() + height();
-  inputForm_->move(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  QPoint at(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  // A short window near the top edge would push the panel off the screen.
+  if (QScreen* s = QWidget::screen()) {
+    const QRect avail = s->availableGeometry();
+    const QSize panel = inputForm_->frameGeometry().size();
+    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - panel.width())));
+    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - panel.height())));
+  }
+  inputForm_->move(at);
 }
 
 // ---- painting ----
@@ -584,7 +591,11 @@ void BunMainForm::printScreen() {
 void BunMainForm::fontDialog() {
   sink_.smallMessage(kPreparingText, kPreparingCaption, kFontDialogNoticeMs);
   const QFont before = toQFont(calcScreenFont(settings_));
-  QFontDialog dialog(before, this);
+  // The dialog lists installed faces only: show the face a substituted name stands for,
+  // or it would open on an unrelated default and preview that.
+  QFont shown = before;
+  shown.setFamily(QFontInfo(before).family());
+  QFontDialog dialog(shown, this);
   dialog.setObjectName("FontDialog1");
   dialog.setAccessibleName(QStringLiteral("フォント"));
   dialog.setOption(QFontDialog::DontUseNativeDialog);
