@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
@@ -44,8 +45,6 @@ QString toQString(std::string_view s) {
 constexpr Color kInputStringPanelColor = 0x80FFFF;
 constexpr Color kInputStringColor = 0xFF0000;
 constexpr int kVisibleStrip = 40;  // this much of the window's top must be on a screen
-constexpr int kFontSizeMin = 4;
-constexpr int kFontSizeMax = 200;
 
 }  // namespace
 
@@ -296,9 +295,6 @@ QAction* BunMainForm::addItem(QMenu* menu, std::string_view name, std::string_vi
 void BunMainForm::createMenus() {
   using C = CalcCommand;
   auto cmd = [this](C c) { return [this, c] { runCommand(c); }; };
-  auto later = [this](std::string_view feature) {
-    return [this, feature] { notAvailable(feature); };
-  };
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   bar->setAccessibleName(QStringLiteral("メインメニュー"));
@@ -313,7 +309,7 @@ void BunMainForm::createMenus() {
   };
 
   QMenu* file = addMenu("File1", "フォーム(&F)");
-  addItem(file, "Print1", "印刷(&P)...", {}, later("印刷"));
+  addItem(file, "Print1", "印刷(&P)...", {}, [this] { printScreen(); });
   addItem(file, "Exit1", "終了(&X)", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
           [this] { close(); });
 
@@ -333,7 +329,7 @@ void BunMainForm::createMenus() {
   addItem(ops, "K1", "帯分数→仮分数(&K)     Ctrl+K", {}, cmd(C::AnswerAsImproper));
   addItem(ops, "OtherCal", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(ops, "V2", "保存した答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, cmd(C::ViewAnswer));
 
   QMenu* view = addMenu("V1", "表示(&V)");
   QAction* n24 = addItem(view, "N24", "解答欄を付ける(&C)", {}, {});
@@ -392,7 +388,7 @@ void BunMainForm::createMenus() {
   popupMenu1_->setToolTipsVisible(true);
   addItem(popupMenu1_, "N8", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(popupMenu1_, "N9", "答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, cmd(C::ViewAnswer));
   addItem(popupMenu1_, "N11", "素因数分解する(&S)   Shift+S", {}, cmd(C::PrimeFactorize))
       ->setToolTip(QStringLiteral("素因数分解＆約数の和(除元の数)を10個で改行"));
   QAction* n20 = addItem(popupMenu1_, "N20", "中断を可能にする", {}, {});
@@ -454,7 +450,15 @@ void BunMainForm::placeInputForm() {
   const QPoint topLeft = pos();
   const int right = topLeft.x() + width();
   const int bottom = topLeft.y() + height();
-  inputForm_->move(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  QPoint at(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  // A short window near the top edge would push the panel off the screen.
+  if (QScreen* s = QWidget::screen()) {
+    const QRect avail = s->availableGeometry();
+    const QSize panel = inputForm_->frameGeometry().size();
+    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - panel.width())));
+    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - panel.height())));
+  }
+  inputForm_->move(at);
 }
 
 // ---- painting ----
@@ -581,10 +585,19 @@ void BunMainForm::helpView() {
             BoxButtons::Ok, BoxIcon::Information);
 }
 
+void BunMainForm::printScreen() {
+  PrintCommand(state_, choosePrinter ? choosePrinter : printerSetupDialog(this));
+  screenChanged();
+}
+
 void BunMainForm::fontDialog() {
   sink_.smallMessage(kPreparingText, kPreparingCaption, kFontDialogNoticeMs);
   const QFont before = toQFont(calcScreenFont(settings_));
-  QFontDialog dialog(before, this);
+  // The dialog lists installed faces only: show the face a substituted name stands for,
+  // or it would open on an unrelated default and preview that.
+  QFont shown = before;
+  shown.setFamily(QFontInfo(before).family());
+  QFontDialog dialog(shown, this);
   dialog.setObjectName("FontDialog1");
   dialog.setAccessibleName(QStringLiteral("フォント"));
   dialog.setOption(QFontDialog::DontUseNativeDialog);

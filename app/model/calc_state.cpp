@@ -214,6 +214,9 @@ void CalcState::runCommand(CalcCommand command) {
     case CalcCommand::ProcessDisplaySwitch: ProcessDisplaySwitch(); return;
     case CalcCommand::BetsukaiSwitch: BetsukaiSwitch(); return;
     case CalcCommand::EqualKaigyoSwitch: EqualKaigyoSwitch(); return;
+    case CalcCommand::KeepAnswer: answers.CopyAnswer(*this); return;
+    case CalcCommand::PasteAnswer: answers.PasteAnswer(*this); return;
+    case CalcCommand::ViewAnswer: answers.ViewAnswer(*this); return;
     default: commands_->run(command); return;
   }
 }

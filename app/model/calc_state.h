@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/model/answer_keep.h"
 #include "app/model/calc_settings.h"
 #include "app/model/calc_view.h"
 #include "app/model/key_table.h"
@@ -145,6 +146,10 @@ class CalcState {
   int AnsForm = 0;           // ANSSYU + 4 × SYOUDSP
   int GyoKeisuu = 5;         // working copy of GYOKEISUU
   std::optional<AnswerNote> DecimalNote;
+  // The kept answer (答を一時保存); clears leave it alone.
+  AnswerKeep answers;
+  // Set while the line is being drawn onto a printer page.
+  bool PrintFlag = false;
 
   // The checker's context: state, PrevJi, CurJi, InpErrNo and counters.
   InpCheckState check;
