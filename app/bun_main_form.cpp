@@ -519,6 +519,8 @@ void BunMainForm::afterInput() { sink_.finishWork(); }
 void BunMainForm::runCommand(CalcCommand command) {
   switch (command) {
     case CalcCommand::FontDialog: fontDialog(); return;
+    case CalcCommand::SettingsDialog: settingsDialog(); return;
+    case CalcCommand::ProcessSettingsDialog: processSettingsDialog(); return;
     case CalcCommand::InputPanelSwitch: inputPanelSwitch(); return;
     case CalcCommand::HideInputPanel:
       if (inputForm_) inputForm_->hide();

@@ -17,6 +17,7 @@
 #include "app/calc_print.h"
 #include "app/model/calc_state.h"
 #include "app/qt_message_sink.h"
+#include "tools/tool_hooks.h"
 
 class QAction;
 class QFrame;
@@ -97,6 +98,12 @@ class BunMainForm final : public QMainWindow {
   // Print1: the calculation screen on paper.
   void printScreen();
   void fontDialog();
+  // The settings dialog and the process-settings dialog, modal; freed after closing.
+  void settingsDialog();
+  void processSettingsDialog();
+  bool settingsDialogOpen() const { return joukenFormOpen_; }
+  // What the tool dialogs may ask of this window.
+  ToolHooks toolHooks();
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);
   void cursorTick();
@@ -150,6 +157,7 @@ class BunMainForm final : public QMainWindow {
   std::map<std::string, QAction*, std::less<>> actions_;
   bool firstActivation_ = true;
   bool closing_ = false;
+  bool joukenFormOpen_ = false;
 };
 
 }  // namespace ravlo

@@ -78,6 +78,9 @@ void CalcState::layoutScreen() {
   renderer.GyoKeisuu = GyoKeisuu;
   renderer.EQUAL_KAIGYO = settings_.EQUAL_KAIGYO;
   renderer.ScreenCharH = CharH;
+  // A worked solution shows its advice and detail as the settings say at this moment.
+  process.options.ADVICEDSP = settings_.ADVICEDSP ? 1 : 0;
+  process.options.PROCTEIDO = settings_.PROCTEIDO ? 1 : 0;
 }
 
 int CalcState::scrollRange() const {

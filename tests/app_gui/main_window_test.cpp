@@ -164,13 +164,18 @@ TEST_P(LaterButtons, SayTheyAreNotThereYet) {
 INSTANTIATE_TEST_SUITE_P(Buttons, LaterButtons,
                          ::testing::Values(LaterRow{"KoeButton", "読み上げ"},
                                            LaterRow{"SikiEditButton", "式エディタ"},
-                                           LaterRow{"NoteOpenButton", "ノート"},
-                                           LaterRow{"SetteiButton", "条件設定ボックス"}));
+                                           LaterRow{"NoteOpenButton", "ノート"}));
+
+TEST(MainWindow, TheSettingsButtonOpensTheSettingsDialog) {
+  Window w;
+  EXPECT_EQ(whileModal([&] { w.click("SetteiButton"); }), "JoukenForm");
+  EXPECT_EQ(w.status(), "");
+}
 
 TEST(MainWindow, TheWindowsOwnLettersComeFirst) {
   Window w;
-  w.key(Qt::Key_J);
-  EXPECT_EQ(w.status(), notAvailableText("条件設定ボックス"));
+  EXPECT_EQ(whileModal([&] { w.key(Qt::Key_J); }), "JoukenForm");
+  EXPECT_EQ(w.state().InpSiki, "");
   // Shift+N would be the base-n mode; the window's N (notebook) wins.
   w.key(Qt::Key_N, Qt::ShiftModifier);
   EXPECT_EQ(w.status(), notAvailableText("ノート"));
@@ -260,11 +265,14 @@ TEST(MainWindow, MenuStates) {
 
 TEST(MainWindow, MenuItemsForLaterFeaturesSaySo) {
   Window w;
-  for (auto [name, feature] : {std::pair{"R1", "読み上げ"}, std::pair{"N2", "条件設定ボックス"},
-                               std::pair{"N14", "条件設定ボックス"}, std::pair{"PageEdit", "ノート"}}) {
+  for (auto [name, feature] : {std::pair{"R1", "読み上げ"}, std::pair{"PageEdit", "ノート"}}) {
     w.rec().clear();
     w.form().action(name)->trigger();
     EXPECT_EQ(w.status(), notAvailableText(feature)) << name;
+  }
+  for (auto [name, dialog] : {std::pair{"N2", "JoukenForm"}, std::pair{"N14", "JoukenForm"},
+                              std::pair{"A1", "CalcProcSetForm"}}) {
+    EXPECT_EQ(whileModal([&] { w.form().action(name)->trigger(); }), dialog) << name;
   }
 }
 
@@ -329,8 +337,8 @@ TEST(MainWindow, PanelKeysAndAltKeys) {
   EXPECT_EQ(w.state().InpSiki, "4b");
   // Alt+C types "C" like the key table says, then hides the panel.
   QTest::keyClick(panel, Qt::Key_Delete);
-  QTest::keyClick(panel, Qt::Key_A, Qt::AltModifier);
-  EXPECT_EQ(w.status(), notAvailableText("詳細設定"));
+  EXPECT_EQ(whileModal([&] { QTest::keyClick(panel, Qt::Key_A, Qt::AltModifier); }),
+            "CalcProcSetForm");
   QTest::keyClick(panel, Qt::Key_C, Qt::AltModifier);
   EXPECT_FALSE(panel->isVisible());
   EXPECT_FALSE(w.form().action("N4")->isChecked());

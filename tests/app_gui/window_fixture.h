@@ -8,7 +8,9 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -36,6 +38,25 @@ inline std::string settingsBytes(std::string_view utf8) {
     crlf += c;
   }
   return utf8ToCp932(crlf).text;
+}
+
+// Runs `action`, which may open a modal dialog. While the dialog is open `inside` runs with it;
+// then the dialog is closed if it still is. Returns the dialog's object name, "" when no
+// dialog opened.
+inline std::string whileModal(const std::function<void()>& action,
+                              const std::function<void(QWidget&)>& inside = {}) {
+  std::string seen;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog) return;
+    seen = dialog->objectName().toStdString();
+    if (inside) inside(*dialog);
+    if (QApplication::activeModalWidget() == dialog) dialog->close();
+  });
+  action();
+  // Without a dialog the timer has not run yet.
+  QCoreApplication::processEvents();
+  return seen;
 }
 
 class Window {

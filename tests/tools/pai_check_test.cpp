@@ -1,0 +1,62 @@
+// The π text: what is refused, with which message, and which character is blamed.
+#include <gtest/gtest.h>
+
+#include "tools/model/pai_check.h"
+
+namespace ravlo::test {
+namespace {
+
+struct PaiRow {
+  const char* text;
+  bool ok;
+  std::string_view message;
+  int position;
+};
+
+class PaiTexts : public ::testing::TestWithParam<PaiRow> {};
+
+TEST_P(PaiTexts, AreJudged) {
+  const PaiRow& row = GetParam();
+  const PaiCheck r = paiStrCheck(row.text);
+  EXPECT_EQ(r.ok, row.ok) << row.text;
+  EXPECT_EQ(r.message, row.message) << row.text;
+  if (!row.ok) {
+    EXPECT_EQ(r.position, row.position) << row.text;
+  }
+  EXPECT_EQ(r.tooLong, row.message == kPaiTooLongText) << row.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, PaiTexts,
+    ::testing::Values(
+        PaiRow{"3.14", true, "", -1}, PaiRow{"3", true, "", -1}, PaiRow{"", true, "", -1},
+        PaiRow{"3.141592653589793238", true, "", -1},      // 20 characters: the most
+        PaiRow{"3.1415926535897932384", false, kPaiTooLongText, 20},
+        PaiRow{"3.1.", false, kPaiManyPointsText, 3},
+        PaiRow{"3..", false, kPaiManyPointsText, 2},
+        // The scan stops at "a": the points after it are not counted.
+        PaiRow{"3.1.4a.", false, kPaiManyPointsText, 3},
+        PaiRow{"3.1a.5.", false, kPaiTrailingPointText, 6},
+        PaiRow{".5", false, kPaiLeadingPointText, 0},
+        PaiRow{".", false, kPaiLeadingPointText, 0},
+        PaiRow{"3.", false, kPaiTrailingPointText, 1},
+        PaiRow{"3.1a", false, kPaiNotNumberText, 3},
+        PaiRow{"-3", false, kPaiNotNumberText, 0},
+        PaiRow{"3 ", false, kPaiNotNumberText, 1},
+        // Positions and lengths count characters, not bytes.
+        PaiRow{"3.１4", false, kPaiNotNumberText, 2},
+        PaiRow{"３．１", false, kPaiNotNumberText, 0},
+        PaiRow{"π3.14", false, kPaiNotNumberText, 0}));
+
+TEST(PaiText, TwentyOneWideCharactersAreTooLongAndTwentyAreNot) {
+  std::string twenty;
+  for (int i = 0; i < 20; ++i) twenty += "１";
+  EXPECT_FALSE(paiStrCheck(twenty).tooLong);
+  EXPECT_EQ(paiStrCheck(twenty).message, kPaiNotNumberText);
+  const PaiCheck r = paiStrCheck(twenty + "１");
+  EXPECT_TRUE(r.tooLong);
+  EXPECT_EQ(r.position, 20);
+}
+
+}  // namespace
+}  // namespace ravlo::test
