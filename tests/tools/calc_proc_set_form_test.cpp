@@ -255,6 +255,22 @@ TEST(CalcProcSetForm, TheFinalFormOfTheNextWorkedSolution) {
   EXPECT_EQ(improper.find("1k3b1"), std::string::npos) << improper;
 }
 
+TEST(CalcProcSetForm, ReductionBeforeTheImproperToMixedProcess) {
+  ProcSet p("[▼過程表示▼]\nPROCDSP=1\n");
+  Window& w = p.w;
+  w.type("4b6");
+  w.key(Qt::Key_T, Qt::ControlModifier);
+  const std::string reduced = w.state().process.ProcText;
+  EXPECT_EQ(reduced.rfind("001X4b6~058A=4b6~043X=2b3~", 0), 0u) << reduced;
+  p.get<QCheckBox>(C::CheckBox1)->click();
+  w.key(Qt::Key_Delete);
+  w.type("4b6");
+  w.key(Qt::Key_T, Qt::ControlModifier);
+  const std::string asItIs = w.state().process.ProcText;
+  EXPECT_EQ(asItIs.find("058A"), std::string::npos) << asItIs;
+  EXPECT_NE(asItIs.find("4b6"), std::string::npos) << asItIs;
+}
+
 TEST(CalcProcSetForm, AltCAndTheButtonClose) {
   for (bool byKey : {true, false}) {
     ProcSet p;

@@ -26,23 +26,6 @@ TEST(CalcProcSetModel, TheProcessSettings) {
   EXPECT_FALSE(s.settings.ADVICEDSP);
 }
 
-TEST(CalcProcSetModel, TheInterruptFlagAndTheReductionFlagAreApart) {
-  Session s;
-  CalcProcSetModel model(*s);
-  ASSERT_EQ(model.value(C::CheckBox1), 1);
-  ASSERT_EQ(model.value(C::CheckBox2), 1);
-  EXPECT_EQ(model.change(C::CheckBox2, 0), E::InterruptFlag);
-  EXPECT_FALSE(s->SoinsuuAbort);
-  EXPECT_EQ(s->process.options.HENKAN_YAKUBUN, 1);
-  model.change(C::CheckBox2, 1);
-  EXPECT_TRUE(s->SoinsuuAbort);
-  EXPECT_EQ(model.value(C::CheckBox1), 1);
-
-  EXPECT_EQ(model.change(C::CheckBox1, 0), ToolEffects{});
-  EXPECT_EQ(s->process.options.HENKAN_YAKUBUN, 0);
-  EXPECT_TRUE(s->SoinsuuAbort);
-}
-
 struct DivisorRow {
   int index;
   int waType;
@@ -87,20 +70,6 @@ TEST(CalcProcSetModel, ReturnKeyAndQuotientWithRemainder) {
   EXPECT_EQ(s.settings.WARI_PNT, 6);
   model.change(C::UpDown1, -1);
   EXPECT_EQ(s.settings.WARI_PNT, 0);
-}
-
-TEST(CalcProcSetModel, OpeningBringsThePlacesIntoWhatTheDialogCanShow) {
-  Session s;
-  ASSERT_EQ(s.settings.WARI_PNT, 10);  // the settings file's default
-  CalcProcSetModel model(*s);
-  EXPECT_EQ(s.settings.WARI_PNT, 10);
-  model.open();
-  EXPECT_EQ(s.settings.WARI_PNT, 6);
-  EXPECT_EQ(model.value(C::UpDown1), 6);
-
-  s.settings.WARI_PNT = 2;
-  model.open();
-  EXPECT_EQ(s.settings.WARI_PNT, 2);
 }
 
 TEST(CalcProcSetModel, AQuotientWithRemainderUsesThePlacesChosen) {
