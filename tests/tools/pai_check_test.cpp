@@ -48,14 +48,16 @@ INSTANTIATE_TEST_SUITE_P(
         PaiRow{"３．１", false, kPaiNotNumberText, 0},
         PaiRow{"π3.14", false, kPaiNotNumberText, 0}));
 
-TEST(PaiText, TwentyOneWideCharactersAreTooLongAndTwentyAreNot) {
-  std::string twenty;
-  for (int i = 0; i < 20; ++i) twenty += "１";
-  EXPECT_FALSE(paiStrCheck(twenty).tooLong);
-  EXPECT_EQ(paiStrCheck(twenty).message, kPaiNotNumberText);
-  const PaiCheck r = paiStrCheck(twenty + "１");
+TEST(PaiText, AFullWidthCharacterCountsTwoTowardsTheLength) {
+  std::string ten;
+  for (int i = 0; i < 10; ++i) ten += "１";
+  EXPECT_FALSE(paiStrCheck(ten).tooLong);
+  EXPECT_EQ(paiStrCheck(ten).message, kPaiNotNumberText);
+  EXPECT_FALSE(paiStrCheck("3" + ten.substr(3)).tooLong);  // 1 + 2 × 9 = 19
+  const PaiCheck r = paiStrCheck(ten + "１");
   EXPECT_TRUE(r.tooLong);
-  EXPECT_EQ(r.position, 20);
+  EXPECT_EQ(r.position, 10);
+  EXPECT_TRUE(paiStrCheck("3" + ten).tooLong);  // 21
 }
 
 }  // namespace

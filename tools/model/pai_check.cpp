@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "core/cp932.h"
+
 namespace ravlo {
 namespace {
 
@@ -20,7 +22,10 @@ std::vector<std::size_t> characterStarts(std::string_view text) {
 PaiCheck paiStrCheck(std::string_view text) {
   const std::vector<std::size_t> starts = characterStarts(text);
   const int length = static_cast<int>(starts.size());
-  if (length >= kPaiTooLong) return {false, true, kPaiTooLongText, length - 1};
+  // Counted as the code page counts it: a full-width character takes two.
+  if (displayWidth(text) >= static_cast<std::size_t>(kPaiTooLong)) {
+    return {false, true, kPaiTooLongText, length - 1};
+  }
 
   // The scan passes digits and points and stops at the first other character.
   int points = 0;

@@ -13,7 +13,8 @@ inline constexpr std::string_view kPaiTrailingPointText = "数値の末尾が '.
 inline constexpr std::string_view kPaiNotNumberText = "数値として不適切です。";
 inline constexpr std::string_view kPaiDefault = "3.14";
 inline constexpr std::string_view kPai19Digits = "3.141592653589793238";
-// Texts this long (in characters) or longer are refused and the edit is taken back.
+// Texts this wide (full-width characters count two) or wider are refused and the edit is
+// taken back.
 inline constexpr int kPaiTooLong = 21;
 
 struct PaiCheck {
