@@ -151,7 +151,7 @@ BunMainForm::BunMainForm(Options options)
   createMenus();
   state_.setView(view_.get());
   state_.setCommands(router_.get());
-  voice_ = std::make_unique<WindowVoice>(settings_, sink_, options_.voice, [this] {
+  voice_ = std::make_unique<WindowVoice>(settings_, sink_, this, options_.voice, [this] {
     if (screen_ && screen_->isVisible()) screen_->repaint();
   });
   state_.setVoice(voice_.get());

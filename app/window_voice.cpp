@@ -1,5 +1,9 @@
 #include "app/window_voice.h"
 
+#include <QObject>
+#include <QTimer>
+#include <string>
+
 #include "app/voice/espeak_voice.h"
 
 namespace ravlo {
@@ -12,10 +16,15 @@ std::unique_ptr<Voice> voiceUnlessGiven(Voice* given) {
 
 }  // namespace
 
-WindowVoice::WindowVoice(const CalcSettings& settings, MessageSink& sink, Voice* voice,
-                         std::function<void()> beforeSpeaking)
+void LaterStatusSink::status(std::string_view text) {
+  QTimer::singleShot(0, context_, [sink = &sink_, shown = std::string(text)] { sink->status(shown); });
+}
+
+WindowVoice::WindowVoice(const CalcSettings& settings, MessageSink& sink, QObject* context,
+                         Voice* voice, std::function<void()> beforeSpeaking)
     : ownVoice_(voiceUnlessGiven(voice)),
-      speaker_(settings, sink, voice ? *voice : *ownVoice_),
+      notices_(sink, context),
+      speaker_(settings, notices_, voice ? *voice : *ownVoice_),
       beforeSpeaking_(std::move(beforeSpeaking)) {}
 
 WindowVoice::~WindowVoice() = default;
