@@ -28,9 +28,7 @@ EspeakVoice::EspeakVoice()
 
 EspeakVoice::EspeakVoice(AudioOutput& output) : output_(&output) {}
 
-EspeakVoice::~EspeakVoice() {
-  if (engine_ == Engine::Ready) espeak_ng_Terminate();
-}
+EspeakVoice::~EspeakVoice() = default;
 
 int EspeakVoice::wordsPerMinute(int rate) {
   // The settings' rate counts like the Windows speech rate it was made for: each step is a
@@ -42,23 +40,25 @@ int EspeakVoice::wordsPerMinute(int rate) {
 }
 
 bool EspeakVoice::engineReady() {
-  if (engine_ != Engine::NotTried) return engine_ == Engine::Ready;
-  engine_ = Engine::Failed;
-  espeak_ng_InitializePath(nullptr);
-  espeak_ng_ERROR_CONTEXT context = nullptr;
-  if (espeak_ng_Initialize(&context) != ENS_OK) {
-    espeak_ng_ClearErrorContext(&context);
-    return false;
-  }
-  // Synchronous output: espeak_Synth returns when every sample has gone to the callback.
-  if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK ||
-      espeak_ng_SetVoiceByName(kEspeakVoiceName) != ENS_OK) {
-    espeak_ng_Terminate();
-    return false;
-  }
-  espeak_SetSynthCallback(&collectSamples);
-  engine_ = Engine::Ready;
-  return true;
+  // espeak-ng keeps its engine inside the library, and once stopped it cannot be started
+  // again (espeak_ng_Terminate then waits forever on its own thread). So it is started once
+  // for the whole run and left running; every voice shares it. The flag never changes after.
+  static const bool ready = [] {
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    if (espeak_ng_Initialize(&context) != ENS_OK) {
+      espeak_ng_ClearErrorContext(&context);
+      return false;
+    }
+    // Synchronous output: espeak_Synth returns when every sample has gone to the callback.
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK ||
+        espeak_ng_SetVoiceByName(kEspeakVoiceName) != ENS_OK) {
+      return false;
+    }
+    espeak_SetSynthCallback(&collectSamples);
+    return true;
+  }();
+  return ready;
 }
 
 std::optional<PcmBuffer> EspeakVoice::synthesize(std::string_view text) {

@@ -1,8 +1,7 @@
 #pragma once
 // The program's voice: espeak-ng's Japanese voice, synthesized into a buffer and played on
-// an AudioOutput (ALSA by default). espeak-ng keeps its engine in the library itself, so one
-// EspeakVoice at a time should exist in a process; it starts the engine when it first
-// speaks and stops it when it goes.
+// an AudioOutput (ALSA by default). espeak-ng keeps one engine in the library itself; the
+// first voice that speaks starts it and it runs until the program ends.
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -38,17 +37,14 @@ class EspeakVoice final : public Voice {
   bool writeWav(std::string_view text, const std::filesystem::path& file);
 
   // Whether the engine is running (starting it if it has not been tried).
-  bool engineReady();
+  static bool engineReady();
 
   // espeak-ng's speed in words per minute for a rate of -10 … 10.
   static int wordsPerMinute(int rate);
 
  private:
-  enum class Engine { NotTried, Ready, Failed };
-
   std::unique_ptr<AudioOutput> ownOutput_;
   AudioOutput* output_;
-  Engine engine_ = Engine::NotTried;
   int rate_ = 0;
   int volume_ = 100;
 };

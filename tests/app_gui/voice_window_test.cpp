@@ -68,9 +68,10 @@ TEST(VoiceWindow, ReadAloudWaitsForAnEnabledButton) {
 TEST(VoiceWindow, TypingSpeaksTokensAndTheAnsweredLine) {
   VoiceRecorder voice;
   Window w("[▼読み上げ▼]\nEVERYINPUT=1\nALLSTRING=1\nHAYASA=4\nOOKISA=60\n", true, &voice);
-  w.type("10/4=");
-  EXPECT_EQ(texts(voice), (Texts{"1", "れい", "わる", "4", "イコール",
-                                 "10わる4イコール2と2ぶんの1"}));
+  w.type("10-4b1=");
+  ASSERT_EQ(w.state().InpSiki, "10-4b1=9k4b3");
+  EXPECT_EQ(texts(voice), (Texts{"1", "れい", "ひく", "4", "ぶんの", "1", "イコール",
+                                 "10ひく4ぶんの1イコール9と4ぶんの3"}));
   EXPECT_EQ(voice.said.back().rate, 2);
   EXPECT_EQ(voice.said.back().volume, 60);
   // Backspace re-enters a line without a word.

@@ -90,8 +90,8 @@ TEST_F(EspeakVoiceTest, WritesAWavFileForListening) {
   EXPECT_FALSE(voice_.writeWav("れい", std::filesystem::path("/nonexistent-dir/x.wav")));
 }
 
-TEST(EspeakVoiceLife, TheEngineStartsAgainForTheNextVoice) {
-  // The library's engine is shared: a voice that goes stops it, the next one starts it.
+TEST(EspeakVoiceLife, TheEngineOutlivesEachVoice) {
+  // The library's engine is shared: a voice that goes leaves it running for the next one.
   RecordingOutput output;
   for (int round = 0; round < 2; ++round) {
     EspeakVoice voice(output);
