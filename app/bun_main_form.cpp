@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
@@ -29,6 +30,7 @@
 #include "app/input_form.h"
 #include "app/key_translate.h"
 #include "app/main_display.h"
+#include "app/model/conversion_router.h"
 #include "app/model/read_aloud.h"
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
@@ -45,8 +47,6 @@ QString toQString(std::string_view s) {
 constexpr Color kInputStringPanelColor = 0x80FFFF;
 constexpr Color kInputStringColor = 0xFF0000;
 constexpr int kVisibleStrip = 40;  // this much of the window's top must be on a screen
-constexpr int kFontSizeMin = 4;
-constexpr int kFontSizeMax = 200;
 
 }  // namespace
 
@@ -302,9 +302,6 @@ QAction* BunMainForm::addItem(QMenu* menu, std::string_view name, std::string_vi
 void BunMainForm::createMenus() {
   using C = CalcCommand;
   auto cmd = [this](C c) { return [this, c] { runCommand(c); }; };
-  auto later = [this](std::string_view feature) {
-    return [this, feature] { notAvailable(feature); };
-  };
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   bar->setAccessibleName(QStringLiteral("メインメニュー"));
@@ -319,7 +316,7 @@ void BunMainForm::createMenus() {
   };
 
   QMenu* file = addMenu("File1", "フォーム(&F)");
-  addItem(file, "Print1", "印刷(&P)...", {}, later("印刷"));
+  addItem(file, "Print1", "印刷(&P)...", {}, [this] { printScreen(); });
   addItem(file, "Exit1", "終了(&X)", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X),
           [this] { close(); });
 
@@ -339,7 +336,7 @@ void BunMainForm::createMenus() {
   addItem(ops, "K1", "帯分数→仮分数(&K)     Ctrl+K", {}, cmd(C::AnswerAsImproper));
   addItem(ops, "OtherCal", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(ops, "V2", "保存した答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, cmd(C::ViewAnswer));
 
   QMenu* view = addMenu("V1", "表示(&V)");
   QAction* n24 = addItem(view, "N24", "解答欄を付ける(&C)", {}, {});
@@ -398,13 +395,13 @@ void BunMainForm::createMenus() {
   popupMenu1_->setToolTipsVisible(true);
   addItem(popupMenu1_, "N8", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
   addItem(popupMenu1_, "N9", "答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
-  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, later("保存した答のLook"));
+  addItem(popupMenu1_, "View1", "答をLookする(&L)", {}, cmd(C::ViewAnswer));
   addItem(popupMenu1_, "N11", "素因数分解する(&S)   Shift+S", {}, cmd(C::PrimeFactorize))
       ->setToolTip(QStringLiteral("素因数分解＆約数の和(除元の数)を10個で改行"));
   QAction* n20 = addItem(popupMenu1_, "N20", "中断を可能にする", {}, {});
   n20->setCheckable(true);
-  n20->setChecked(SoinsuuAbort);
-  connect(n20, &QAction::toggled, this, [this](bool on) { SoinsuuAbort = on; });
+  n20->setChecked(state_.SoinsuuAbort);
+  connect(n20, &QAction::toggled, this, [this](bool on) { state_.SoinsuuAbort = on; });
   addItem(popupMenu1_, "N12", "循環小数⇔分数(&R)     Shift+R", {}, cmd(C::JunkanSyori));
   QAction* n27 =
       addItem(popupMenu1_, "N27", "ｎ進法変換モード(&N)  Shift+N", {}, cmd(C::NsinModeSwitch));
@@ -441,7 +438,7 @@ void BunMainForm::onCreate() {
   statusBar()->setVisible(settings_.SBARDSP);
   placePanels();
   timer1_.start();
-  if (QAction* n20 = action("N20")) n20->setChecked(SoinsuuAbort);
+  if (QAction* n20 = action("N20")) n20->setChecked(state_.SoinsuuAbort);
 }
 
 FontMetrics BunMainForm::measuredMetrics() const {
@@ -460,7 +457,15 @@ void BunMainForm::placeInputForm() {
   const QPoint topLeft = pos();
   const int right = topLeft.x() + width();
   const int bottom = topLeft.y() + height();
-  inputForm_->move(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  QPoint at(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
+  // A short window near the top edge would push the panel off the screen.
+  if (QScreen* s = QWidget::screen()) {
+    const QRect avail = s->availableGeometry();
+    const QSize panel = inputForm_->frameGeometry().size();
+    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - panel.width())));
+    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - panel.height())));
+  }
+  inputForm_->move(at);
 }
 
 // ---- painting ----
@@ -536,6 +541,7 @@ void BunMainForm::runCommand(CalcCommand command) {
     state_.runCommand(command);
     return;
   }
+  if (runConversionCommand(state_, command)) return;
   notAvailable(featureName(command));
 }
 
@@ -592,10 +598,19 @@ void BunMainForm::helpView() {
             BoxButtons::Ok, BoxIcon::Information);
 }
 
+void BunMainForm::printScreen() {
+  PrintCommand(state_, choosePrinter ? choosePrinter : printerSetupDialog(this));
+  screenChanged();
+}
+
 void BunMainForm::fontDialog() {
   sink_.smallMessage(kPreparingText, kPreparingCaption, kFontDialogNoticeMs);
   const QFont before = toQFont(calcScreenFont(settings_));
-  QFontDialog dialog(before, this);
+  // The dialog lists installed faces only: show the face a substituted name stands for,
+  // or it would open on an unrelated default and preview that.
+  QFont shown = before;
+  shown.setFamily(QFontInfo(before).family());
+  QFontDialog dialog(shown, this);
   dialog.setObjectName("FontDialog1");
   dialog.setAccessibleName(QStringLiteral("フォント"));
   dialog.setOption(QFontDialog::DontUseNativeDialog);
@@ -666,6 +681,8 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
   }
   closing_ = true;
   timer1_.stop();
+  // Base-n mode holds EVERYINPUT at 0 only for as long as it lasts.
+  if (state_.NsinMode) settings_.EVERYINPUT = state_.NsinSavedEveryInput;
   const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
                                          Qt::WindowFullScreen));
   const QRect place = normal ? QRect(pos(), size()) : normalGeometry();

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "app/model/calc_settings.h"
+#include "app/calc_print.h"
 #include "app/model/calc_state.h"
 #include "app/model/voice.h"
 #include "app/qt_message_sink.h"
@@ -83,12 +84,13 @@ class BunMainForm final : public QMainWindow {
   QMenu* popupMenu() const { return popupMenu1_; }
   std::string statusText() const { return sink_.statusText(); }
 
-  // The interrupt flag of prime factorization ("中断を可能にする").
-  bool SoinsuuAbort = true;
-
   // The notebook's unsaved-edits flag and its save, asked at close.
   std::function<bool()> notebookHasUnsavedEdits;
   std::function<void()> saveNotebook;
+
+  // Picks the printer for Print1; the printer-setup dialog unless a test puts a PDF file in
+  // its place.
+  PrinterChooser choosePrinter;
 
   // ---- commands ----
   void runCommand(CalcCommand command);
@@ -97,6 +99,8 @@ class BunMainForm final : public QMainWindow {
   void inputPanelSwitch();
   void windowA4Width();
   void helpView();
+  // Print1: the calculation screen on paper.
+  void printScreen();
   void fontDialog();
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);

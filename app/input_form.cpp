@@ -153,6 +153,8 @@ InputForm::InputForm(CalcState& state, QWidget* owner, std::function<void()> aft
     b->setFont(f);
     QPalette bp = b->palette();
     bp.setColor(QPalette::ButtonText, toQColor(spec.color));
+    // A disabled 帯T, 仮K or 小S must look it.
+    bp.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 160, 160));
     b->setPalette(bp);
     b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
     connect(b, &QPushButton::clicked, this, [this, &spec] { press(spec); });

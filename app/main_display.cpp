@@ -38,10 +38,38 @@ namespace {
 void drawDecimalNote(Canvas& c, const CalcState& st) {
   if (!st.DecimalNote) return;
   const AnswerNote& note = *st.DecimalNote;
+  const ExprRenderer& r = st.renderer;
+  Point eq{r.answerX, r.answerY};
+  if (note.equalIndex >= 0 && static_cast<std::size_t>(note.equalIndex) < r.equalMarks.size()) {
+    eq = r.equalMarks[static_cast<std::size_t>(note.equalIndex)];
+  }
   FontSaver saved(c);
   c.setFontSize(note.fontSize);
   c.setTextColor(note.color);
-  c.textOut(st.renderer.answerX + 2 * st.CharW, st.renderer.answerY + st.CharH, note.text);
+  c.textOut(eq.x + 2 * st.CharW, eq.y + st.CharH, note.text);
+}
+
+// The closing lines of a prime factorization, under the row that holds it.
+void drawSoinsuuLines(Canvas& c, CalcState& st, int rowY) {
+  FontSaver saved(c);
+  int runEnd = st.LeftX;
+  int runY = rowY;
+  for (const SoinsuuLine& line : st.SoinsuuLines) {
+    const int y = rowY + line.row * st.CharH;
+    c.setTextColor(line.color);
+    switch (line.kind) {
+      case SoinsuuLine::Kind::Text:
+        c.textOut(st.LeftX, y, line.text);
+        break;
+      case SoinsuuLine::Kind::Run:
+        runEnd = st.renderer.RunDraw(c, line.text, st.LeftX, y, -1, st.CharW);
+        runY = c.penPos().y;
+        break;
+      case SoinsuuLine::Kind::AfterRun:
+        c.textOut(runEnd, runY, line.text);
+        break;
+    }
+  }
 }
 
 }  // namespace
@@ -56,6 +84,9 @@ int MainDsp(Canvas& c, CalcState& st, std::string_view siki, bool hasProcess) {
     r.LineDraw(c, siki, st.LeftX, st.TopY, st.CharW, st.CharH, 1, 0);
     drawDecimalNote(c, st);
   }
+  // The row of the factorization's last "＝": exponents at the end of the line do not lift
+  // the closing lines.
+  if (st.SoinsuuShown) drawSoinsuuLines(c, st, hasProcess ? c.penPos().y : r.answerY);
   return 1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // What every ravlo-cli command gets: its arguments and the three streams.
+#include <initializer_list>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -30,6 +31,19 @@ void forEachInputLine(std::istream& in, Fn fn) {
     fn(line);
   }
 }
+
+// The arguments of a command, options apart from operands: "--name value" or "--name=value"
+// ("--" ends the options; a name listed in `switches` takes no value).
+struct CliOption {
+  std::string name;
+  std::string value;
+};
+struct SplitArgs {
+  std::vector<CliOption> options;
+  std::vector<std::string> operands;
+  std::string problem;  // not empty: the arguments cannot be read (an option lacks its value)
+};
+SplitArgs splitArgs(const Args& args, std::initializer_list<std::string_view> switches = {});
 
 // Reads an integer option value; false when the text is not a whole number in [lo, hi].
 bool parseIntOption(std::string_view text, int lo, int hi, int& value);

@@ -1,5 +1,7 @@
 // ravlo-cli calc: computes a question as the notebook's compute does, without the answer
 // column: the answer chain, the simplified ratio, or the quotient with remainder.
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,46 +84,27 @@ int runCalc(const Args& args, CliIo& io) {
                                   {"--wari-type", 0, 1, &wariType},
                                   {"--wari-pnt", 0, 30, &wariPnt}};
 
-  bool optionsDone = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!optionsDone && a == "--") {
-      optionsDone = true;
+  const SplitArgs split = splitArgs(args);
+  if (!split.problem.empty()) return usageError(io, kCalcUsage, split.problem);
+  if (split.operands.size() > 1) return usageError(io, kCalcUsage, "only one EXPR is allowed");
+  if (!split.operands.empty()) expr = split.operands.front();
+  for (const CliOption& option : split.options) {
+    if (option.name == "--ini") {
+      iniFile = option.value;
       continue;
     }
-    if (optionsDone || a.rfind("--", 0) != 0) {
-      if (expr) return usageError(io, kCalcUsage, "only one EXPR is allowed");
-      expr = a;
-      continue;
+    const auto* o = std::find_if(std::begin(intOptions), std::end(intOptions),
+                                 [&](const IntOption& candidate) { return option.name == candidate.name; });
+    if (o == std::end(intOptions)) {
+      return usageError(io, kCalcUsage, "unknown option '" + option.name + "'");
     }
-    // "--name value" or "--name=value".
-    const std::size_t eq = a.find('=');
-    const std::string name = a.substr(0, eq);
-    std::string value;
-    if (eq != std::string::npos) {
-      value = a.substr(eq + 1);
-    } else if (i + 1 < args.size()) {
-      value = args[++i];
-    } else {
-      return usageError(io, kCalcUsage, name + " needs a value");
+    int v = 0;
+    if (!parseIntOption(option.value, o->lo, o->hi, v)) {
+      return usageError(io, kCalcUsage,
+                        option.name + " needs a whole number from " + std::to_string(o->lo) +
+                            " to " + std::to_string(o->hi));
     }
-    if (name == "--ini") {
-      iniFile = value;
-      continue;
-    }
-    bool known = false;
-    for (const auto& o : intOptions) {
-      if (name != o.name) continue;
-      known = true;
-      int v = 0;
-      if (!parseIntOption(value, o.lo, o.hi, v)) {
-        return usageError(io, kCalcUsage,
-                          name + " needs a whole number from " + std::to_string(o.lo) +
-                              " to " + std::to_string(o.hi));
-      }
-      *o.value = v;
-    }
-    if (!known) return usageError(io, kCalcUsage, "unknown option '" + name + "'");
+    *o->value = v;
   }
   if (!expr) return usageError(io, kCalcUsage, "missing EXPR");
 

@@ -32,31 +32,18 @@ bool checkOne(std::string_view text, bool kakeruAbr, CliIo& io, MessageSink& sin
 int runCheck(const Args& args, CliIo& io) {
   bool kakeruAbr = false;
   std::optional<std::string> expr;
-  bool optionsDone = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!optionsDone && a == "--") {
-      optionsDone = true;
-      continue;
+  const SplitArgs split = splitArgs(args);
+  if (!split.problem.empty()) return usageError(io, kCheckUsage, split.problem);
+  if (split.operands.size() > 1) return usageError(io, kCheckUsage, "only one EXPR is allowed");
+  if (!split.operands.empty()) expr = split.operands.front();
+  for (const CliOption& option : split.options) {
+    if (option.name != kKakeruOption) {
+      return usageError(io, kCheckUsage, "unknown option '" + option.name + "'");
     }
-    if (!optionsDone && a.rfind("--", 0) == 0) {
-      std::string value;
-      if (a == kKakeruOption) {
-        if (i + 1 >= args.size()) return usageError(io, kCheckUsage, "--kakeru-abr needs 0 or 1");
-        value = args[++i];
-      } else if (a.rfind(std::string(kKakeruOption) + "=", 0) == 0) {
-        value = a.substr(kKakeruOption.size() + 1);
-      } else {
-        return usageError(io, kCheckUsage, "unknown option '" + a + "'");
-      }
-      int v = 0;
-      if (!parseIntOption(value, 0, 1, v))
-        return usageError(io, kCheckUsage, "--kakeru-abr needs 0 or 1");
-      kakeruAbr = v == 1;
-      continue;
-    }
-    if (expr) return usageError(io, kCheckUsage, "only one EXPR is allowed");
-    expr = a;
+    int v = 0;
+    if (!parseIntOption(option.value, 0, 1, v))
+      return usageError(io, kCheckUsage, "--kakeru-abr needs 0 or 1");
+    kakeruAbr = v == 1;
   }
   if (!expr) return usageError(io, kCheckUsage, "missing EXPR");
 

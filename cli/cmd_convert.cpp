@@ -45,25 +45,19 @@ int runConvert(const Args& args, CliIo& io) {
   bool withProcess = false;
   std::optional<ConversionKind> kind;
   std::optional<std::string> expr;
-  bool optionsDone = false;
-  for (const std::string& a : args) {
-    if (!optionsDone && a == "--") {
-      optionsDone = true;
-      continue;
+  const SplitArgs split = splitArgs(args, {"--process"});
+  for (const CliOption& option : split.options) {
+    if (option.name != "--process" || !option.value.empty()) {
+      return usageError(io, kConvertUsage, "unknown option '" + option.name + "'");
     }
-    if (!optionsDone && a.rfind("--", 0) == 0) {
-      if (a != "--process") return usageError(io, kConvertUsage, "unknown option '" + a + "'");
-      withProcess = true;
-      continue;
-    }
-    if (!kind) {
-      kind = conversionKindFromName(a);
-      if (!kind) return usageError(io, kConvertUsage, "unknown conversion '" + a + "'");
-      continue;
-    }
-    if (expr) return usageError(io, kConvertUsage, "only one EXPR is allowed");
-    expr = a;
+    withProcess = true;
   }
+  if (split.operands.size() > 2) return usageError(io, kConvertUsage, "only one EXPR is allowed");
+  if (!split.operands.empty()) {
+    kind = conversionKindFromName(split.operands[0]);
+    if (!kind) return usageError(io, kConvertUsage, "unknown conversion '" + split.operands[0] + "'");
+  }
+  if (split.operands.size() == 2) expr = split.operands[1];
   if (!kind) return usageError(io, kConvertUsage, "missing conversion");
   if (!expr) return usageError(io, kConvertUsage, "missing EXPR");
 

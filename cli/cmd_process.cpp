@@ -54,39 +54,22 @@ int runProcess(const Args& args, CliIo& io) {
       {"--proclastans", &procLastAns},
       {"--henkan-yakubun", &henkanYakubun},
   };
-  bool optionsDone = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (!optionsDone && a == "--") {
-      optionsDone = true;
-      continue;
-    }
-    if (optionsDone || a.rfind("--", 0) != 0) {
-      if (expr) return usageError(io, kProcessUsage, "only one EXPR is allowed");
-      expr = a;
-      continue;
-    }
-    // "--name value" or "--name=value".
-    const std::size_t eq = a.find('=');
-    const std::string name = a.substr(0, eq);
-    std::string value;
-    if (eq != std::string::npos) {
-      value = a.substr(eq + 1);
-    } else if (i + 1 < args.size()) {
-      value = args[++i];
-    } else {
-      return usageError(io, kProcessUsage, name + " needs a value");
-    }
-    if (name == "--ini") {
-      iniFile = value;
+  const SplitArgs split = splitArgs(args);
+  if (!split.problem.empty()) return usageError(io, kProcessUsage, split.problem);
+  if (split.operands.size() > 1) return usageError(io, kProcessUsage, "only one EXPR is allowed");
+  if (!split.operands.empty()) expr = split.operands.front();
+  for (const CliOption& option : split.options) {
+    if (option.name == "--ini") {
+      iniFile = option.value;
       continue;
     }
     const Flag* flag = nullptr;
     for (const Flag& f : flags)
-      if (name == f.name) flag = &f;
-    if (!flag) return usageError(io, kProcessUsage, "unknown option '" + name + "'");
+      if (option.name == f.name) flag = &f;
+    if (!flag) return usageError(io, kProcessUsage, "unknown option '" + option.name + "'");
     int v = 0;
-    if (!parseIntOption(value, 0, 1, v)) return usageError(io, kProcessUsage, name + " needs 0 or 1");
+    if (!parseIntOption(option.value, 0, 1, v))
+      return usageError(io, kProcessUsage, option.name + " needs 0 or 1");
     *flag->target = v;
   }
   if (!expr) return usageError(io, kProcessUsage, "missing EXPR");

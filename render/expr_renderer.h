@@ -9,6 +9,7 @@
 // 64 bits) is drawn as plain characters rather than refused.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/bunsuu64.h"
 #include "core/bunsuu_h.h"
@@ -51,6 +52,8 @@ class ExprRenderer {
   // Top-left of the last "＝" drawn.
   int answerX = 0;
   int answerY = 0;
+  // Top-left of every "＝" of the line in order; emptied when a line starts.
+  std::vector<Point> equalMarks;
   // Set by LineDraw when the answer column had to move to the next line.
   bool columnWrapped = false;
   // Left by YakubunDraw: the reduced value, and its integer form when it is a whole number.

@@ -35,6 +35,7 @@ void ExprRenderer::placeCursor(int x, int y) {
 }
 
 void ExprRenderer::startLine() {
+  equalMarks.clear();
   CursorColor = kBlue;
   powerFlag = false;
   cursorFollowsPen = true;
@@ -293,6 +294,7 @@ void ExprRenderer::specialStep(Canvas& c, DrawCtx& d) {
       }
       answerX = d.x;
       answerY = d.y;
+      equalMarks.push_back({d.x, d.y});
       break;
     }
     case 27: {

@@ -17,8 +17,6 @@ constexpr int kPlaceMax = 32767;
 constexpr int kSizeMin = 100;
 constexpr int kSizeMax = 32767;
 // Font sizes in points that still make a usable screen.
-constexpr int kFontSizeMin = 4;
-constexpr int kFontSizeMax = 200;
 
 constexpr int kOffOn[] = {0, 1};
 constexpr int kAnswerForms[] = {0, 1, 2};
@@ -37,6 +35,13 @@ constexpr SettingKey ranged(std::string_view section, std::string_view key,
                             int CalcSettings::*member, int min, int max) {
   return {.section = section, .key = key, .type = SettingType::Int, .intMember = member,
           .min = min, .max = max};
+}
+// A window or font size outside the range has no useful nearest value (a negative height, a
+// font too big for the window): the default.
+constexpr SettingKey size(std::string_view section, std::string_view key,
+                                int CalcSettings::*member, int min, int max) {
+  return {.section = section, .key = key, .type = SettingType::Int, .intMember = member,
+          .min = min, .max = max, .defaultOutOfRange = true};
 }
 constexpr SettingKey choice(std::string_view section, std::string_view key,
                             int CalcSettings::*member, std::span<const int> choices) {
@@ -78,11 +83,11 @@ using S = CalcSettings;
 
 const SettingKey kKeys[] = {
     text(kSectionCalcScreen, "FONTNAME", &S::FONTNAME, true),
-    ranged(kSectionCalcScreen, "FONTSIZE", &S::FONTSIZE, kFontSizeMin, kFontSizeMax),
+    size(kSectionCalcScreen, "FONTSIZE", &S::FONTSIZE, kFontSizeMin, kFontSizeMax),
     ranged(kSectionCalcScreen, "MAINTOP", &S::MAINTOP, kPlaceMin, kPlaceMax),
     ranged(kSectionCalcScreen, "MAINLEFT", &S::MAINLEFT, kPlaceMin, kPlaceMax),
-    ranged(kSectionCalcScreen, "MAINHEIGHT", &S::MAINHEIGHT, kSizeMin, kSizeMax),
-    ranged(kSectionCalcScreen, "MAINWIDTH", &S::MAINWIDTH, kSizeMin, kSizeMax),
+    size(kSectionCalcScreen, "MAINHEIGHT", &S::MAINHEIGHT, kSizeMin, kSizeMax),
+    size(kSectionCalcScreen, "MAINWIDTH", &S::MAINWIDTH, kSizeMin, kSizeMax),
     ranged(kSectionCalcScreen, "CURSOLTEMPO", &S::CURSOLTEMPO, 200, 2000),
     ranged(kSectionCalcScreen, "PAGEA4BAI", &S::PAGEA4BAI, 80, 400),
     ranged(kSectionCalcScreen, "GYOKEISUU", &S::GYOKEISUU, 1, 12),
@@ -91,7 +96,7 @@ const SettingKey kKeys[] = {
     boolean(kSectionCalcScreen, "KAITOURAN_FLAG", &S::KAITOURAN_FLAG),
 
     text(kSectionNote, "FONTNAME", &S::NOTE_FONTNAME, true),
-    ranged(kSectionNote, "FONTSIZE", &S::NOTE_FONTSIZE, kFontSizeMin, kFontSizeMax),
+    size(kSectionNote, "FONTSIZE", &S::NOTE_FONTSIZE, kFontSizeMin, kFontSizeMax),
     ranged(kSectionNote, "KANKAKU", &S::KANKAKU, 2, 25),
     ranged(kSectionNote, "NOTEBKTOP", &S::NOTEBKTOP, kPlaceMin, kPlaceMax),
     ranged(kSectionNote, "NOTEBKLEFT", &S::NOTEBKLEFT, kPlaceMin, kPlaceMax),
@@ -123,7 +128,7 @@ const SettingKey kKeys[] = {
     index(kSectionGoals, "DSPBANGOU", &S::DSPBANGOU, &S::MOKUHYOU_SOUSUU),
     textList<&S::MOKUHYOU>(kSectionGoals, "MOKUHYOU", &S::MOKUHYOU_SOUSUU),
     text(kSectionGoals, "FONTNAME", &S::MOKUHYOU_FONTNAME, true),
-    ranged(kSectionGoals, "FONTSIZE", &S::MOKUHYOU_FONTSIZE, kFontSizeMin, kFontSizeMax),
+    size(kSectionGoals, "FONTSIZE", &S::MOKUHYOU_FONTSIZE, kFontSizeMin, kFontSizeMax),
     colour(kSectionGoals, "FONTCOLOR", &S::FONTCOLOR),
     ranged(kSectionGoals, "JIOKURI", &S::JIOKURI, 80, 200),
 

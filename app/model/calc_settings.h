@@ -37,6 +37,9 @@ inline constexpr std::string_view kSectionFactor = "▼素因数分解▼";
 inline constexpr std::string_view kSectionOther = "▼その他▼";
 
 inline constexpr std::string_view kDefaultFontName = "ＭＳ ゴシック";
+// Font sizes (points) a stored or chosen size must lie in; the font dialog offers up to 72.
+inline constexpr int kFontSizeMin = 6;
+inline constexpr int kFontSizeMax = 72;
 inline constexpr int kMaxGoals = 10;
 inline constexpr int kMemoSlots = 50;
 inline constexpr int kConstantSlots = 35;

@@ -125,7 +125,10 @@ int CalcState::JiInput(char token) {
 
   // A "=" that ends up not appended must not leave the checker a step ahead of the text.
   const InpCheckState before = check;
-  if (!CharCheck(check, token, settings_.KAKERU_ABR != 0, sink_)) {
+  // A base-n line puts its base in brackets right after the number ("11(2"); it is never
+  // computed, so the omitted "×" the checker guards against cannot arise there.
+  const bool kakeruAbr = settings_.KAKERU_ABR != 0 || NsinMode;
+  if (!CharCheck(check, token, kakeruAbr, sink_)) {
     sink_.status(inpCheckMessage(check.InpErrNo));
     return kJiRefused;
   }
@@ -211,6 +214,9 @@ void CalcState::runCommand(CalcCommand command) {
     case CalcCommand::ProcessDisplaySwitch: ProcessDisplaySwitch(); return;
     case CalcCommand::BetsukaiSwitch: BetsukaiSwitch(); return;
     case CalcCommand::EqualKaigyoSwitch: EqualKaigyoSwitch(); return;
+    case CalcCommand::KeepAnswer: answers.CopyAnswer(*this); return;
+    case CalcCommand::PasteAnswer: answers.PasteAnswer(*this); return;
+    case CalcCommand::ViewAnswer: answers.ViewAnswer(*this); return;
     default: commands_->run(command); return;
   }
 }
@@ -245,6 +251,7 @@ void CalcState::SikiClear() {
   InpAccept = true;
   AnsShownTai = AnsShownKa = AnsShownSyou = false;
   SoinsuuShown = false;
+  SoinsuuLines.clear();
   DecimalNote.reset();
   answerButtonsChanged();
   computeProcTop();

@@ -18,7 +18,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "app/model/answer_keep.h"
 #include "app/model/calc_settings.h"
 #include "app/model/calc_view.h"
 #include "app/model/key_table.h"
@@ -91,12 +93,25 @@ struct LineMarkSpec {
   Color color = 0;
 };
 
-// The note beside a decimal answer, drawn after the line at
-// (renderer.answerX + 2 × CharW, renderer.answerY + CharH) in fontSize.
+// The note beside a decimal answer, drawn after the line at (x + 2 × CharW, y + CharH) in
+// fontSize, where (x, y) is the top-left of the "＝" before the decimal: the equalIndex-th
+// "＝" of the line (from 0), or the last one when equalIndex is negative.
 struct AnswerNote {
   std::string_view text;
   Color color = 0;
   int fontSize = 0;
+  int equalIndex = -1;
+};
+
+// One closing line under a prime factorization. Rows count character heights below the row
+// that holds the factorization; a text that follows the divisor-sum run stands right after it.
+struct SoinsuuLine {
+  enum class Kind { Text, Run, AfterRun };
+  Kind kind = Kind::Text;
+  int row = 0;
+  std::string text;
+  Color color = 0;
+  friend bool operator==(const SoinsuuLine&, const SoinsuuLine&) = default;
 };
 
 class CalcState {
@@ -126,10 +141,17 @@ class CalcState {
   bool AnsShownKa = false;   // the improper form is on screen (仮K disabled)
   bool AnsShownSyou = false; // the decimal form is on screen (小S disabled)
   bool SoinsuuShown = false; // a prime factorization is on screen; cleared by clear
+  std::vector<SoinsuuLine> SoinsuuLines;  // its closing lines, drawn on every paint
+  bool SoinsuuAbort = true;  // factorization may be interrupted (Escape or a click)
+  int NsinSavedEveryInput = 0;  // EVERYINPUT while base-n mode keeps it at 0
   std::string PaiStr = "3.14";  // what the yen key types
   int AnsForm = 0;           // ANSSYU + 4 × SYOUDSP
   int GyoKeisuu = 5;         // working copy of GYOKEISUU
   std::optional<AnswerNote> DecimalNote;
+  // The kept answer (答を一時保存); clears leave it alone.
+  AnswerKeep answers;
+  // Set while the line is being drawn onto a printer page.
+  bool PrintFlag = false;
 
   // The checker's context: state, PrevJi, CurJi, InpErrNo and counters.
   InpCheckState check;
@@ -217,10 +239,13 @@ class CalcState {
 
   CalcSettings& settings() { return settings_; }
   MessageSink& sink() { return sink_; }
+  // The screen draws the state again.
+  void repaint() { view_->repaint(); }
+  // 帯T, 仮K and 小S follow AnsShownTai, AnsShownKa and AnsShownSyou.
+  void answerButtonsChanged();
 
  private:
   int equalSequence();
-  void answerButtonsChanged();
   void computeProcTop();
 
   CalcSettings& settings_;

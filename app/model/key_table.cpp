@@ -202,6 +202,7 @@ std::string_view commandName(CalcCommand c) {
     case CalcCommand::HideInputPanel: return "HideInputPanel";
     case CalcCommand::KeepAnswer: return "KeepAnswer";
     case CalcCommand::PasteAnswer: return "PasteAnswer";
+    case CalcCommand::ViewAnswer: return "ViewAnswer";
     case CalcCommand::AnswerAsDecimal: return "AnswerAsDecimal";
     case CalcCommand::AnswerAsMixed: return "AnswerAsMixed";
     case CalcCommand::AnswerAsImproper: return "AnswerAsImproper";

@@ -71,6 +71,9 @@ enum class CalcCommand {
   ProcessDisplaySwitch,  // F5
   BetsukaiSwitch,        // F6
   EqualKaigyoSwitch,     // Ctrl+L
+  KeepAnswer,            // CopyAnswer
+  PasteAnswer,           // PasteAnswer
+  ViewAnswer,            // ViewAnswer
   // handed to the windows
   SettingsDialog,
   Notebook,
@@ -84,8 +87,6 @@ enum class CalcCommand {
   ReadAloud,
   ProcessSettingsDialog,
   HideInputPanel,
-  KeepAnswer,
-  PasteAnswer,
   // handed to the conversion commands
   AnswerAsDecimal,       // 小S
   AnswerAsMixed,         // 帯T
@@ -101,7 +102,7 @@ enum class CalcCommand {
 
 // True for the commands the calculation state carries out itself.
 constexpr bool isStateCommand(CalcCommand c) {
-  return static_cast<int>(c) <= static_cast<int>(CalcCommand::EqualKaigyoSwitch);
+  return static_cast<int>(c) <= static_cast<int>(CalcCommand::ViewAnswer);
 }
 
 std::string_view commandName(CalcCommand c);

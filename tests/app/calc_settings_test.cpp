@@ -178,9 +178,7 @@ TEST(CalcSettings, DamagedValuesFollowTheirKeysRules) {
       {kSectionCalcScreen, "PAGEA4BAI", "401", MEMBER(PAGEA4BAI), "400", OutOfRange},
       {kSectionCalcScreen, "GYOKEISUU", "0", MEMBER(GYOKEISUU), "1", OutOfRange},
       {kSectionCalcScreen, "GYOKEISUU", "13", MEMBER(GYOKEISUU), "12", OutOfRange},
-      {kSectionCalcScreen, "MAINWIDTH", "0", MEMBER(MAINWIDTH), "100", OutOfRange},
       {kSectionCalcScreen, "MAINTOP", "-40000", MEMBER(MAINTOP), "-32768", OutOfRange},
-      {kSectionCalcScreen, "FONTSIZE", "1000", MEMBER(FONTSIZE), "200", OutOfRange},
       {kSectionNote, "KANKAKU", "1", MEMBER(KANKAKU), "2", OutOfRange},
       {kSectionNote, "PAGEA4BAIN", "400", MEMBER(PAGEA4BAIN), "300", OutOfRange},
       {kSectionNote, "KAITOURAN_ITI", "9", MEMBER(KAITOURAN_ITI), "10", OutOfRange},
@@ -200,6 +198,11 @@ TEST(CalcSettings, DamagedValuesFollowTheirKeysRules) {
       {kSectionGoals, "FONTCOLOR", "-1", MEMBER(FONTCOLOR), "255", OutOfRange},
       {kSectionGoals, "FONTCOLOR", "16777216", MEMBER(FONTCOLOR), "255", OutOfRange},
       {kSectionGoals, "DSPBANGOU", "1", MEMBER(DSPBANGOU), "0", OutOfRange},  // no goals
+      // window and font sizes: a size beyond use is no size at all
+      {kSectionCalcScreen, "MAINWIDTH", "0", MEMBER(MAINWIDTH), "500", OutOfRange},
+      {kSectionCalcScreen, "MAINHEIGHT", "-40", MEMBER(MAINHEIGHT), "450", OutOfRange},
+      {kSectionCalcScreen, "FONTSIZE", "1000", MEMBER(FONTSIZE), "14", OutOfRange},
+      {kSectionNote, "FONTSIZE", "5", MEMBER(NOTE_FONTSIZE), "14", OutOfRange},
       // not numbers: the default
       {kSectionCalcScreen, "CURSOLTEMPO", "abc", MEMBER(CURSOLTEMPO), "400", NotANumber},
       {kSectionCalcScreen, "CURSOLTEMPO", "", MEMBER(CURSOLTEMPO), "400", NotANumber},

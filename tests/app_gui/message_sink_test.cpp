@@ -138,5 +138,20 @@ TEST(FontDialog, ApplyPreviewsOkKeepsCancelReturns) {
   EXPECT_EQ(w.settings().FONTNAME, "IPAGothic");
 }
 
+TEST(FontDialog, OpensOnTheFaceTheDefaultNameStandsFor) {
+  Window w;
+  ASSERT_EQ(w.settings().FONTNAME, "ＭＳ ゴシック");
+  QString opened;
+  QTimer::singleShot(0, [&opened] {
+    auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    opened = d->currentFont().family();
+    d->reject();
+  });
+  w.form().action("N6")->trigger();
+  EXPECT_EQ(opened, QStringLiteral("IPAGothic"));
+  EXPECT_EQ(w.settings().FONTNAME, "ＭＳ ゴシック");
+}
+
 }  // namespace
 }  // namespace ravlo::test
