@@ -1,6 +1,8 @@
 // The process-settings dialog without its window.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tests/app/calc_state_support.h"
 #include "tools/model/calc_proc_set_model.h"
 
@@ -30,6 +32,7 @@ struct DivisorRow {
   int index;
   int waType;
   int perLine;
+  friend void PrintTo(const DivisorRow& r, std::ostream* os) { *os << "item " << r.index; }
 };
 
 class DivisorChoices : public ::testing::TestWithParam<DivisorRow> {};

@@ -2,6 +2,8 @@
 // what each control does to the settings and the screen, the π field, and closing.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QAction>
 #include <QFontDialog>
 #include <QPointer>
@@ -386,6 +388,7 @@ struct LeaveRow {
   const char* text;
   const char* message;
   int selected;
+  friend void PrintTo(const LeaveRow& r, std::ostream* os) { *os << '"' << r.text << '"'; }
 };
 
 class PaiLeaving : public ::testing::TestWithParam<LeaveRow> {};

@@ -2,6 +2,8 @@
 // main window.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "tests/app/calc_state_support.h"
@@ -20,6 +22,7 @@ struct WriteRow {
   int value;
   std::function<bool(CalcState&)> written;
   ToolEffects effects;
+  friend void PrintTo(const WriteRow& r, std::ostream* os) { *os << r.what; }
 };
 
 class ControlWrites : public ::testing::TestWithParam<WriteRow> {};

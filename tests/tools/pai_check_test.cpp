@@ -1,6 +1,8 @@
 // The π text: what is refused, with which message, and which character is blamed.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "tools/model/pai_check.h"
 
 namespace ravlo::test {
@@ -11,6 +13,7 @@ struct PaiRow {
   bool ok;
   std::string_view message;
   int position;
+  friend void PrintTo(const PaiRow& r, std::ostream* os) { *os << '"' << r.text << '"'; }
 };
 
 class PaiTexts : public ::testing::TestWithParam<PaiRow> {};
