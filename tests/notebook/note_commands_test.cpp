@@ -61,10 +61,6 @@ TEST_F(NoteCommandsTest, AddNewProblemSelectsItAndOpensTheEditor) {
   EXPECT_EQ(view.sikiEditorOpens, 1);
   EXPECT_GE(view.redraws, 1);
   EXPECT_TRUE(sink.empty());
-  cmd.NoteUndo();
-  EXPECT_EQ(doc.problems(), Problems{"1="});
-  EXPECT_EQ(doc.SelNo, 0);
-  EXPECT_EQ(doc.HenkouFlag, 0);
 }
 
 TEST_F(NoteCommandsTest, AddNewProblemOnAFullNotebookIsRefused) {
@@ -87,9 +83,6 @@ TEST_F(NoteCommandsTest, EditSelectedHandsTheProblemToTheEditor) {
   EXPECT_EQ(view.sikiEditorOpens, 1);
   EXPECT_EQ(doc.HenkouFlag, 0);  // the editor marks the change when it writes back
   EXPECT_EQ(doc.UndoSel, 2);
-  doc.setSelectedSiki("3b2+2=");
-  cmd.NoteUndo();
-  EXPECT_EQ(doc.Siki(2), "3b2+1=");
 }
 
 TEST_F(NoteCommandsTest, EditWithoutSelectionOffersANewProblem) {
@@ -182,9 +175,6 @@ TEST_F(NoteCommandsTest, CopyAppendsTheSelectedProblemUpTo49) {
   EXPECT_EQ(box.caption, "ご確認");
   EXPECT_EQ(box.text, "複写したい式を選択してください。");
   EXPECT_EQ(doc.SikiSuu, 49);
-  cmd.NoteUndo();
-  EXPECT_EQ(doc.problems(), p);
-  EXPECT_EQ(doc.HenkouFlag, 0);
 }
 
 TEST_F(NoteCommandsTest, CopyWithoutSelection) {
@@ -258,9 +248,6 @@ TEST_F(NoteCommandsTest, RemoveAllAnswers) {
   EXPECT_EQ(doc.problems(), (Problems{"3b2+1=", "", "2x+3=7", "5b3*2", "2x+3<7", "4:6="}));
   EXPECT_EQ(doc.SelNo, 3);
   EXPECT_EQ(doc.HenkouFlag, 1);
-  cmd.NoteUndo();
-  EXPECT_EQ(doc.problems(), answered);
-  EXPECT_EQ(doc.HenkouFlag, 0);
 }
 
 TEST_F(NoteCommandsTest, RemoveAllAnswersOfAnEmptyNotebook) {

@@ -22,18 +22,6 @@ Problems numbered(int n) {
   return p;
 }
 
-TEST(NoteDoc, StartsEmpty) {
-  NoteDoc doc;
-  EXPECT_EQ(doc.SikiSuu, 0);
-  EXPECT_EQ(doc.SelNo, 0);
-  EXPECT_EQ(doc.HenkouFlag, 0);
-  EXPECT_EQ(doc.HyoudaiStr, "");
-  EXPECT_EQ(doc.NoteFileName, "");
-  EXPECT_FALSE(doc.hasSelection());
-  EXPECT_FALSE(doc.differsFromFile());
-  EXPECT_EQ(doc.Siki(1), "");
-}
-
 TEST(NoteDoc, SelectPreviousAndNextWrapThroughNone) {
   NoteDoc doc = docWith({"1=", "2=", "3="});
   doc.selectPrevious();
@@ -104,22 +92,6 @@ TEST(NoteDoc, ACountOutOfRangeNeverLeavesTheSlots) {
   EXPECT_FALSE(doc.hasSelection());
   doc.NoteSnapshot();
   EXPECT_EQ(doc.UndoSuu, 0);
-}
-
-TEST(NoteDoc, SnapshotAndUndoAreOneLevel) {
-  NoteDoc doc = docWith({"1=", "2="});
-  doc.SelNo = 2;
-  doc.NoteSnapshot();
-  doc.removeSiki(1);
-  doc.SelNo = 0;
-  doc.appendSiki("9=");
-  doc.NoteUndo();
-  EXPECT_EQ(doc.problems(), (Problems{"1=", "2="}));
-  EXPECT_EQ(doc.SelNo, 2);
-  // Undo again gives the same copy again.
-  doc.NoteUndo();
-  EXPECT_EQ(doc.problems(), (Problems{"1=", "2="}));
-  EXPECT_EQ(doc.SikiTbl[2], "");
 }
 
 TEST(NoteDoc, UndoClearsTheFlagOnlyWhenTheFileHoldsTheResult) {

@@ -8,6 +8,7 @@
 
 #include "note_test_support.h"
 #include "notebook/model/note_commands.h"
+#include "notebook/model/siki_file.h"
 
 namespace ravlo {
 namespace {
