@@ -31,8 +31,10 @@
 #include "app/key_translate.h"
 #include "app/main_display.h"
 #include "app/model/conversion_router.h"
+#include "app/model/read_aloud.h"
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
+#include "app/window_voice.h"
 #include "render/qt/qt_canvas.h"
 
 namespace ravlo {
@@ -149,6 +151,10 @@ BunMainForm::BunMainForm(Options options)
   createMenus();
   state_.setView(view_.get());
   state_.setCommands(router_.get());
+  voice_ = std::make_unique<WindowVoice>(settings_, sink_, this, options_.voice, [this] {
+    if (screen_ && screen_->isVisible()) screen_->repaint();
+  });
+  state_.setVoice(voice_.get());
   onCreate();
 
   inputForm_ = new InputForm(state_, this, [this] { afterInput(); });
@@ -165,6 +171,7 @@ BunMainForm::~BunMainForm() {
   timer1_.stop();
   state_.setView(nullptr);
   state_.setCommands(nullptr);
+  state_.setVoice(nullptr);
 }
 
 void BunMainForm::loadSettings() {
@@ -527,6 +534,7 @@ void BunMainForm::runCommand(CalcCommand command) {
       HouteiDsp(state_);
       screenChanged();
       return;
+    case CalcCommand::ReadAloud: readAloud(); return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -535,6 +543,11 @@ void BunMainForm::runCommand(CalcCommand command) {
   }
   if (runConversionCommand(state_, command)) return;
   notAvailable(featureName(command));
+}
+
+void BunMainForm::readAloud() {
+  const QAbstractButton* koe = inputForm_ ? inputForm_->button("KoeButton") : nullptr;
+  ReadAloud(state_, koe == nullptr || koe->isEnabled());
 }
 
 void BunMainForm::notAvailable(std::string_view feature) { sink_.status(notAvailableText(feature)); }

@@ -16,6 +16,7 @@
 #include "app/model/calc_settings.h"
 #include "app/calc_print.h"
 #include "app/model/calc_state.h"
+#include "app/model/voice.h"
 #include "app/qt_message_sink.h"
 
 class QAction;
@@ -29,6 +30,7 @@ namespace ravlo {
 class CalcScreen;
 class InputForm;
 class SidePanel;
+class WindowVoice;
 
 inline constexpr std::string_view kHelpChmName = "RavloRS02.chm";
 inline constexpr std::string_view kHelpMissingSuffix = " が見あたりません。";
@@ -60,6 +62,7 @@ class BunMainForm final : public QMainWindow {
     std::filesystem::path settingsFile;  // empty: the program's own settings file
     std::filesystem::path exeDir;        // empty: the program's folder (help file)
     RecordingSink* recording = nullptr;  // tests: boxes and small messages go here
+    Voice* voice = nullptr;              // tests: speech goes here instead of espeak-ng
   };
 
   BunMainForm();
@@ -91,6 +94,8 @@ class BunMainForm final : public QMainWindow {
 
   // ---- commands ----
   void runCommand(CalcCommand command);
+  // 読R, R, Alt+R: the current line read aloud.
+  void readAloud();
   void inputPanelSwitch();
   void windowA4Width();
   void helpView();
@@ -137,6 +142,7 @@ class BunMainForm final : public QMainWindow {
   CalcState state_;
   std::unique_ptr<ScreenView> view_;
   std::unique_ptr<CommandRouter> router_;
+  std::unique_ptr<WindowVoice> voice_;
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;

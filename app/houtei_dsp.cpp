@@ -26,8 +26,9 @@ bool HouteiDsp(CalcState& st) {
   }
   st.InpSiki = question + "&x" + std::string(HouteiRelSign[static_cast<std::size_t>(solver.HouteiRel)]) +
                solution;
-  st.LastSiki = st.InpSiki;
   st.closeInput();
+  if (settings.EVERYINPUT == 1) st.speak(st.InpSiki, true);
+  st.LastSiki = st.InpSiki;
   if (settings.INPUTSTR_DSP) st.InpStrDsp(st.InpSiki);
   sink.status(kHouteiSolvedText);
   return true;

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
-  espeak-ng libespeak-ng-dev sox
+  espeak-ng libespeak-ng-dev libasound2-dev sox
   poppler-utils imagemagick
 )
 

@@ -126,6 +126,8 @@ class CalcState {
   void setCommands(CalcCommandHandler* commands) {
     commands_ = commands ? commands : &noCommands_;
   }
+  // Reads a text aloud through the voice; whole = a whole line rather than one token.
+  void speak(std::string_view text, bool whole) { voice_->SikiSpeak(text, whole); }
 
   // ---- the calculation state ----
   std::string InpSiki;       // the current line

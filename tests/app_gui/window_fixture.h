@@ -41,11 +41,12 @@ inline std::string settingsBytes(std::string_view utf8) {
 class Window {
  public:
   // iniUtf8 empty: no settings file (a first run).
-  explicit Window(std::string_view iniUtf8 = {}, bool show = true) {
+  // voice: where speech goes (null: the program's own espeak-ng voice).
+  explicit Window(std::string_view iniUtf8 = {}, bool show = true, Voice* voice = nullptr) {
     folder_ = std::filesystem::path(dir_.path().toStdString());
     ini_ = folder_ / "RavloRS02.ini";
     if (!iniUtf8.empty()) writeFile(ini_, settingsBytes(iniUtf8));
-    form_ = std::make_unique<BunMainForm>(BunMainForm::Options{ini_, folder_, &rec_});
+    form_ = std::make_unique<BunMainForm>(BunMainForm::Options{ini_, folder_, &rec_, voice});
     if (show) {
       form_->show();
       form_->inputForm()->show();

@@ -1,0 +1,15 @@
+#include "app/model/read_aloud.h"
+
+namespace ravlo {
+
+bool ReadAloud(CalcState& st, bool koeEnabled) {
+  if (st.settings().PROCDSP) {
+    st.sink().box(kReadAloudCaption, kReadAloudInProcessText);
+    return false;
+  }
+  if (!koeEnabled) return false;
+  st.speak(st.InpSiki, true);
+  return true;
+}
+
+}  // namespace ravlo
