@@ -56,30 +56,12 @@ std::string notAvailableText(std::string_view feature) {
 
 std::string_view featureName(CalcCommand command) {
   switch (command) {
-    case CalcCommand::SettingsDialog: return "条件設定ボックス";
     case CalcCommand::Notebook: return "ノート";
     case CalcCommand::SubstitutionBox: return "代入Box";
     case CalcCommand::ExpressionMemo: return "式メモ";
     case CalcCommand::ConstantsBox: return "定数Box";
     case CalcCommand::FocusToolBox: return "ツールボックス";
     case CalcCommand::ExpressionEditor: return "式エディタ";
-    case CalcCommand::ReadAloud: return "読み上げ";
-    case CalcCommand::ProcessSettingsDialog: return "詳細設定";
-    case CalcCommand::KeepAnswer: return "答の一時保存";
-    case CalcCommand::PasteAnswer: return "保存した答の貼り付け";
-    case CalcCommand::AnswerAsDecimal: return "答を小数に(小S)";
-    case CalcCommand::AnswerAsMixed: return "答を帯分数に(帯T)";
-    case CalcCommand::AnswerAsImproper: return "答を仮分数に(仮K)";
-    case CalcCommand::Reduce: return "約分";
-    case CalcCommand::DecimalToFraction: return "小数→分数";
-    case CalcCommand::JunkanSyori: return "分数⇔循環小数";
-    case CalcCommand::PrimeFactorize: return "素因数分解";
-    case CalcCommand::NsinModeSwitch: return "ｎ進法変換モード";
-    case CalcCommand::NsinHenkan: return "ｎ進法変換";
-    case CalcCommand::Solve: return "方程式・不等式を解く(解)";
-    case CalcCommand::FontDialog: return "フォント";
-    case CalcCommand::InputPanelSwitch:
-    case CalcCommand::HideInputPanel: return "入力パネル";
     default: return commandName(command);
   }
 }
