@@ -21,8 +21,8 @@ QString toQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-constexpr InputButtonSpec token(std::string_view name, std::string_view caption, int left, int top,
-                      int width, int height, Color color, std::string_view tokens) {
+constexpr InputButtonSpec placed(std::string_view name, std::string_view caption, int left,
+                                 int top, int width, int height) {
   InputButtonSpec s;
   s.name = name;
   s.caption = caption;
@@ -30,20 +30,21 @@ constexpr InputButtonSpec token(std::string_view name, std::string_view caption,
   s.top = top;
   s.width = width;
   s.height = height;
+  return s;
+}
+
+constexpr InputButtonSpec token(std::string_view name, std::string_view caption, int left, int top,
+                                int width, int height, Color color, std::string_view tokens) {
+  InputButtonSpec s = placed(name, caption, left, top, width, height);
   s.color = color;
   s.tokens = tokens;
   return s;
 }
 
-constexpr InputButtonSpec command(std::string_view name, std::string_view caption, int left, int top,
-                        int width, int height, CalcCommand c, bool proportional = false) {
-  InputButtonSpec s;
-  s.name = name;
-  s.caption = caption;
-  s.left = left;
-  s.top = top;
-  s.width = width;
-  s.height = height;
+constexpr InputButtonSpec command(std::string_view name, std::string_view caption, int left,
+                                  int top, int width, int height, CalcCommand c,
+                                  bool proportional = false) {
+  InputButtonSpec s = placed(name, caption, left, top, width, height);
   s.command = c;
   s.proportional = proportional;
   return s;
@@ -141,23 +142,23 @@ InputForm::InputForm(CalcState& state, QWidget* owner, std::function<void()> aft
     line->setAccessibleName(QStringLiteral("区切り"));
   }
 
-  for (const InputButtonSpec& spec : inputButtonSpecs()) {
-    auto* b = new QPushButton(toQString(spec.caption), this);
-    b->setObjectName(toQString(spec.name));
-    b->setAccessibleName(toQString(spec.caption));
-    b->setGeometry(spec.left, spec.top, spec.width, spec.height);
+  for (const InputButtonSpec& button : inputButtonSpecs()) {
+    auto* b = new QPushButton(toQString(button.caption), this);
+    b->setObjectName(toQString(button.name));
+    b->setAccessibleName(toQString(button.caption));
+    b->setGeometry(button.left, button.top, button.width, button.height);
     b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the calculation screen
-    QFont f(spec.proportional ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("ＭＳ ゴシック"));
+    QFont f(button.proportional ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("ＭＳ ゴシック"));
     f.setBold(true);
-    f.setPixelSize(spec.proportional || spec.caption.size() > 3 ? 11 : 13);
+    f.setPixelSize(button.proportional || button.caption.size() > 3 ? 11 : 13);
     b->setFont(f);
     QPalette bp = b->palette();
-    bp.setColor(QPalette::ButtonText, toQColor(spec.color));
+    bp.setColor(QPalette::ButtonText, toQColor(button.color));
     // A disabled 帯T, 仮K or 小S must look it.
     bp.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 160, 160));
     b->setPalette(bp);
     b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
-    connect(b, &QPushButton::clicked, this, [this, &spec] { press(spec); });
+    connect(b, &QPushButton::clicked, this, [this, &button] { press(button); });
     buttons_.push_back(b);
   }
 }
@@ -176,11 +177,11 @@ void InputForm::setAnswerButtons(bool taiEnabled, bool kaEnabled, bool syouEnabl
   if (auto* b = button("toSyousuuButton")) b->setEnabled(syouEnabled);
 }
 
-void InputForm::press(const InputButtonSpec& spec) {
-  if (spec.tokens.empty()) {
-    state_.runCommand(spec.command);
+void InputForm::press(const InputButtonSpec& button) {
+  if (button.tokens.empty()) {
+    state_.runCommand(button.command);
   } else {
-    state_.JiInputText(spec.tokens);
+    state_.JiInputText(button.tokens);
   }
   if (afterInput_) afterInput_();
 }

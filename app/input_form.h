@@ -59,7 +59,7 @@ class InputForm final : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  void press(const InputButtonSpec& spec);
+  void press(const InputButtonSpec& button);
 
   CalcState& state_;
   std::function<void()> afterInput_;
