@@ -1,7 +1,5 @@
 #pragma once
 // Hand-made settings files and scratch folders for the settings tests.
-#include <iconv.h>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -10,23 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "tests/cp932_bytes.h"
+
 namespace ravlo::testing_support {
 
-// The code-page bytes of UTF-8 text straight from glibc, independent of core/cp932.
-inline std::string iconvToCp932(std::string_view utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-  std::string out(utf8.size() * 2 + 16, '\0');
-  char* src = const_cast<char*>(utf8.data());
-  std::size_t srcLeft = utf8.size();
-  char* dst = out.data();
-  std::size_t dstLeft = out.size();
-  std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible");
-  out.resize(out.size() - dstLeft);
-  return out;
-}
 
 // The file written on a first run: every key with its default, in file order, CR LF.
 inline std::string defaultSettingsUtf8() {

@@ -1,7 +1,6 @@
 #pragma once
 // Stand-ins for the notebook window and file dialogs, and scratch folders, for the notebook
 // tests.
-#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include <vector>
 
 #include "notebook/model/file_chooser.h"
+#include "tests/cp932_bytes.h"
 #include "notebook/model/note_view.h"
 
 namespace ravlo::note_testing {
@@ -102,20 +102,7 @@ inline std::string readBytes(const std::string& path) {
 }
 
 // The code-page bytes of UTF-8 text straight from glibc, independent of core/cp932.
-inline std::string sjis(std::string_view utf8) {
-  iconv_t cd = iconv_open("CP932", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-  std::string out(utf8.size() * 2 + 16, '\0');
-  char* src = const_cast<char*>(utf8.data());
-  std::size_t srcLeft = utf8.size();
-  char* dst = out.data();
-  std::size_t dstLeft = out.size();
-  std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  if (r == static_cast<std::size_t>(-1)) throw std::runtime_error("not convertible");
-  out.resize(out.size() - dstLeft);
-  return out;
-}
+inline std::string sjis(std::string_view utf8) { return testing_support::iconvToCp932(utf8); }
 
 // Folder permissions do not hold back root: a test that needs a folder it cannot write runs
 // its file access as an ordinary user while this object lives.
