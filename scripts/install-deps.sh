@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool openbox ccache
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   espeak-ng libespeak-ng-dev libasound2-dev sox
   poppler-utils imagemagick
