@@ -21,6 +21,8 @@ with_column() {
   printf '%s&%s' "$1" "${answer%%=*}"
 }
 
+# 目次
+pic first "$("$cli" calc 3b2+1)"
 # 式の書き方
 pic fraction 3b2
 pic mixed 1k3b2
