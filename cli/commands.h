@@ -23,4 +23,8 @@ int runRender(const Args& args, CliIo& io);
 // worked solution.
 int runConvert(const Args& args, CliIo& io);
 
+// speak [--rate N] [--volume N] [--ini FILE] EXPR -o OUT.wav: the line spoken into a WAV file;
+// speak --text EXPR: its reading.
+int runSpeak(const Args& args, CliIo& io);
+
 }  // namespace ravlo::cli
