@@ -26,11 +26,13 @@
 #include <system_error>
 
 #include "app/calc_screen.h"
+#include "app/help_form.h"
 #include "app/houtei_dsp.h"
 #include "app/input_form.h"
 #include "app/key_translate.h"
 #include "app/main_display.h"
 #include "app/model/conversion_router.h"
+#include "app/model/help_guide.h"
 #include "app/model/read_aloud.h"
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
@@ -576,6 +578,21 @@ void BunMainForm::helpView() {
       return;
     }
     sink_.status("◆" + std::string(kHelpChmName) + " を開くプログラムがありません。");
+    return;
+  }
+  if (auto* open = findChild<HelpForm*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (open->isMinimized()) open->showNormal();
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  const std::vector<std::filesystem::path> folders =
+      options_.helpFolders.empty() ? helpGuideFolders(exeDir_) : options_.helpFolders;
+  if (const auto firstPage = findHelpGuide(folders)) {
+    auto* help = new HelpForm(*firstPage, this);
+    help->move(x() + 40, y() + 40);
+    help->show();
+    help->activateWindow();
     return;
   }
   sink_.box(kHelpMissingCaption, std::string(kHelpChmName) + std::string(kHelpMissingSuffix),

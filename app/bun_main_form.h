@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/model/calc_settings.h"
 #include "app/calc_print.h"
@@ -64,6 +65,9 @@ class BunMainForm final : public QMainWindow {
     std::filesystem::path exeDir;        // empty: the program's folder (help file)
     RecordingSink* recording = nullptr;  // tests: boxes and small messages go here
     Voice* voice = nullptr;              // tests: speech goes here instead of espeak-ng
+    // Where the user guide is looked for; empty: beside the program, where it is installed,
+    // then the source tree.
+    std::vector<std::filesystem::path> helpFolders{};
   };
 
   BunMainForm();
@@ -99,6 +103,8 @@ class BunMainForm final : public QMainWindow {
   void readAloud();
   void inputPanelSwitch();
   void windowA4Width();
+  // F1: the compiled help file with the desktop's viewer, else the user guide in the help
+  // window (one; a second F1 brings it to the front), else the message that it is missing.
   void helpView();
   // Print1: the calculation screen on paper.
   void printScreen();
