@@ -16,7 +16,13 @@ int runHelp(const Args&, CliIo& io) {
             "  base TEXT\n"
             "  render [--process] [--font-size N] EXPR -o OUT.png|OUT.pdf\n"
             "  speak [--rate N] [--volume N] [--ini FILE] EXPR -o OUT.wav   the line spoken into a WAV file\n"
-            "  speak --text EXPR                                           the reading of the line\n";
+            "  speak --text EXPR                                           the reading of the line\n"
+            "  notebook compute [--ini FILE] IN.siki [-o OUT.siki]\n"
+            "      computes every problem as the notebook's compute-all does and writes the\n"
+            "      notebook (to IN when -o is absent); messages on standard error\n"
+            "  notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf\n"
+            "      the notebook page as the notebook window prints it (A4 PDF); --worksheet:\n"
+            "      the problems with empty answer columns, then an answer-key page\n";
   return kOk;
 }
 

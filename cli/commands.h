@@ -27,4 +27,8 @@ int runConvert(const Args& args, CliIo& io);
 // speak --text EXPR: its reading.
 int runSpeak(const Args& args, CliIo& io);
 
+// notebook compute [--ini FILE] IN.siki [-o OUT.siki]: compute-all of the notebook, written
+// back; notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf: its printed page.
+int runNotebook(const Args& args, CliIo& io);
+
 }  // namespace ravlo::cli

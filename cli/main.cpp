@@ -24,10 +24,11 @@ const Command kCommands[] = {
     {"render", ravlo::cli::runRender},
     {"convert", ravlo::cli::runConvert},
     {"speak", ravlo::cli::runSpeak},
+    {"notebook", ravlo::cli::runNotebook},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook)";
 
 }  // namespace
 
