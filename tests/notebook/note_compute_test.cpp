@@ -81,7 +81,8 @@ TEST_F(NoteComputeTest, ComputeAllReportsEachFailureByNumberAndGoesOn) {
   const NoteComputeReport& r = compute.lastReport();
   EXPECT_EQ(r.refused, std::vector<int>{1});
   EXPECT_EQ(r.unsolved, (std::vector<int>{2, 6}));
-  EXPECT_EQ(r.uncomputed, (std::vector<int>{3, 4}));
+  // A ratio already at its simplest is left alone after the simplification's own word.
+  EXPECT_EQ(r.uncomputed, std::vector<int>{3});
   EXPECT_EQ(r.answered, std::vector<int>{5});
 
   // The notebook's own reports, in problem order.
@@ -93,7 +94,6 @@ TEST_F(NoteComputeTest, ComputeAllReportsEachFailureByNumberAndGoesOn) {
                 "ご報告！|[1 問:3 字目][ｴﾗｰ値4][4]: 演算記号の連続は不可\n\n編集し直してから再計算してください。",
                 "ご報告！|[ 2 問目]は､解けませんでした。",
                 "ご報告！|[ 3 問目]は､計算できませんでした。",
-                "ご報告！|[ 4 問目]は､計算できませんでした。",
                 "ご報告！|[ 6 問目]は､解けませんでした。"}));
   // Each after the engine's own reason.
   const std::vector<std::string> t = boxTexts();
@@ -104,8 +104,10 @@ TEST_F(NoteComputeTest, ComputeAllReportsEachFailureByNumberAndGoesOn) {
     auto at = std::find(t.begin(), t.end(), reason);
     return at != t.end() && at + 1 != t.end() && *(at + 1) == report;
   };
-  EXPECT_TRUE(before("報告!|これ以上簡単にできません。", numbered[3]));
-  EXPECT_TRUE(before("ご報告!!|ｘの一次式しか計算できません。\n\nめんご！", numbered[4]));
+  const auto ratio = std::find(t.begin(), t.end(), "報告!|これ以上簡単にできません。");
+  ASSERT_NE(ratio, t.end());
+  EXPECT_TRUE(ratio + 1 == t.end() || (ratio + 1)->rfind("ご報告！|[", 0) != 0);
+  EXPECT_TRUE(before("ご報告!!|ｘの一次式しか計算できません。\n\nめんご！", numbered[3]));
   EXPECT_NE(std::find(t.begin(), t.end(), "報告!!|★ｴﾗｰ << ０による除算 >>"), t.end());
 }
 
