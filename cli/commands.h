@@ -23,4 +23,7 @@ int runRender(const Args& args, CliIo& io);
 // worked solution.
 int runConvert(const Args& args, CliIo& io);
 
+// real FUNC ARGS: what the constants box's real-number calculator puts into its input field.
+int runReal(const Args& args, CliIo& io);
+
 }  // namespace ravlo::cli
