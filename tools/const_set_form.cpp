@@ -77,11 +77,11 @@ void ConstSetForm::build() {
   nameLabel_->setObjectName("NameLabel");
   nameLabel_->setCursor(Qt::PointingHandCursor);
   nameLabel_->installEventFilter(this);
-  name_ = makeEdit(this, "NameEdit", "◇値名", static_cast<int>(kTeisuuNameMax), {70, 77, 96, 22});
+  name_ = makeEdit(this, "NameEdit", "◇値名", static_cast<int>(kTeisuuNameMax), {70, 77, 88, 22});
   connect(name_, &QLineEdit::textChanged, this, [this](const QString& t) {
     if (!refreshing_) box_.model().name = t.toStdString();
   });
-  makeLabel(this, "(Max10字)", {168, 80, 60, 16});
+  makeLabel(this, "(Max10字)", {160, 80, 66, 16});
   button("RestoreButton", "復 &B", "入力ｴﾃﾞｲﾀの内容を直前に戻す", {228, 77, 44, 22},
          [this] { box_.restoreInput(); });
 

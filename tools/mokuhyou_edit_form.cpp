@@ -65,7 +65,17 @@ MokuhyouEditForm::MokuhyouEditForm(const std::vector<std::string>& goals, CalcSe
   makeButton(this, "CancelButton", "中止&C", {104, y, 90, 26}, [this] { cancel(); });
   makeButton(this, "FontButton", "ﾌｫﾝﾄ&F", {202, y, 92, 26}, [this] { fontDialog(); });
   previewKeys();
-  if (parent) move(parent->frameGeometry().topLeft() + QPoint(20, 40));
+  // Beside the settings dialog, clear of it and of the input panel at the right.
+  if (parent) {
+    const QRect owner = parent->frameGeometry();
+    QPoint at(owner.left() - kGoalEditWidth - 16, owner.top());
+    if (const QScreen* s = parent->screen()) {
+      const QRect avail = s->availableGeometry();
+      at.setX(std::max(at.x(), avail.left()));
+      at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() - kGoalEditHeight)));
+    }
+    move(at);
+  }
 }
 
 QPushButton* MokuhyouEditForm::button(const char* name) const {
