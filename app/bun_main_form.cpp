@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -20,7 +19,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <system_error>
@@ -37,6 +35,7 @@
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
 #include "app/window_voice.h"
+#include "tools/const_box.h"
 #include "render/qt/qt_canvas.h"
 
 namespace ravlo {
@@ -105,7 +104,7 @@ class BunMainForm::CommandRouter final : public CalcCommandHandler {
  public:
   explicit CommandRouter(BunMainForm& form) : form_(form) {}
   void run(CalcCommand command) override { form_.runCommand(command); }
-  bool toolBoxOpen() const override { return false; }
+  bool toolBoxOpen() const override { return form_.constBox_ && form_.constBox_->isOpen(); }
 
  private:
   BunMainForm& form_;
@@ -353,24 +352,7 @@ void BunMainForm::createMenus() {
   addItem(help, "HelpView", "『ラヴロ』のヘルプ(&H)", QKeySequence(Qt::Key_F1),
           [this] { helpView(); });
   addItem(help, "N17", "ｱﾄﾞﾊﾞｲｽ解説", QKeySequence(Qt::Key_F2), {})->setEnabled(false);
-  addItem(help, "About1", "バージョン情報(&A)...", {}, [this] {
-    QDialog about(this);
-    about.setObjectName("AboutForm");
-    about.setWindowTitle(QStringLiteral("バージョン情報"));
-    about.setAccessibleName(QStringLiteral("バージョン情報"));
-    auto* col = new QVBoxLayout(&about);
-    auto* product = new QLabel(QStringLiteral("分数計算器『ラヴロ(RS)』"), &about);
-    product->setAccessibleName(product->text());
-    auto* version = new QLabel(QStringLiteral("Version RS02 (Linux)"), &about);
-    version->setAccessibleName(version->text());
-    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
-    ok->setAccessibleName(QStringLiteral("OK"));
-    connect(ok, &QDialogButtonBox::accepted, &about, &QDialog::accept);
-    col->addWidget(product);
-    col->addWidget(version);
-    col->addWidget(ok);
-    about.exec();
-  });
+  addItem(help, "About1", "バージョン情報(&A)...", {}, [this] { versionDialog(); });
 
   // The popup menu of the calculation screen.
   popupMenu1_ = new QMenu(this);
@@ -521,6 +503,8 @@ void BunMainForm::runCommand(CalcCommand command) {
       screenChanged();
       return;
     case CalcCommand::ReadAloud: readAloud(); return;
+    case CalcCommand::ConstantsBox: constantsBox().open(TeisuuOwner::InputPanel); return;
+    case CalcCommand::FocusToolBox: constantsBox().focus(); return;
     default: break;
   }
   if (isStateCommand(command)) {

@@ -30,6 +30,7 @@ class QScrollBar;
 namespace ravlo {
 
 class CalcScreen;
+class ConstBox;
 class InputForm;
 class SidePanel;
 class WindowVoice;
@@ -115,6 +116,10 @@ class BunMainForm final : public QMainWindow {
   bool settingsDialogOpen() const { return joukenFormOpen_; }
   // What the tool dialogs may ask of this window.
   ToolHooks toolHooks();
+  // The constants box and its calculator, kept for the run.
+  ConstBox& constantsBox();
+  // The version window, modal.
+  void versionDialog();
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);
   void cursorTick();
@@ -170,6 +175,8 @@ class BunMainForm final : public QMainWindow {
   bool firstActivation_ = true;
   bool closing_ = false;
   bool joukenFormOpen_ = false;
+  bool goalEditorOpen_ = false;
+  std::unique_ptr<ConstBox> constBox_;
 };
 
 }  // namespace ravlo

@@ -22,7 +22,9 @@ int runHelp(const Args&, CliIo& io) {
             "      notebook (to IN when -o is absent); messages on standard error\n"
             "  notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf\n"
             "      the notebook page as the notebook window prints it (A4 PDF); --worksheet:\n"
-            "      the problems with empty answer columns, then an answer-key page\n";
+            "      the problems with empty answer columns, then an answer-key page\n"
+            "  real FUNC ARGS   the real-number calculator (FUNC sqrt log10 ln inv pow sin cos tan\n"
+            "      asin acos atan gcd lcm; two arguments as A,N): the value it puts into its field\n";
   return kOk;
 }
 

@@ -25,10 +25,11 @@ const Command kCommands[] = {
     {"convert", ravlo::cli::runConvert},
     {"speak", ravlo::cli::runSpeak},
     {"notebook", ravlo::cli::runNotebook},
+    {"real", ravlo::cli::runReal},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook, real)";
 
 }  // namespace
 
