@@ -519,6 +519,10 @@ void BunMainForm::runCommand(CalcCommand command) {
       screenChanged();
       return;
     case CalcCommand::ReadAloud: readAloud(); return;
+    case CalcCommand::Notebook:
+      if (!openNotebook) break;
+      openNotebook();
+      return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -661,9 +665,13 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    if (answer == BoxAnswer::Yes && saveNotebook) saveNotebook();
+    if (answer == BoxAnswer::Yes && saveNotebook && !saveNotebook()) {
+      event->ignore();
+      return;
+    }
   }
   closing_ = true;
+  if (closeNotebook) closeNotebook();
   timer1_.stop();
   // Base-n mode holds EVERYINPUT at 0 only for as long as it lasts.
   if (state_.NsinMode) settings_.EVERYINPUT = state_.NsinSavedEveryInput;
