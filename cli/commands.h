@@ -23,4 +23,8 @@ int runRender(const Args& args, CliIo& io);
 // worked solution.
 int runConvert(const Args& args, CliIo& io);
 
+// notebook compute [--ini FILE] IN.siki [-o OUT.siki]: compute-all of the notebook, written
+// back; notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf: its printed page.
+int runNotebook(const Args& args, CliIo& io);
+
 }  // namespace ravlo::cli

@@ -23,10 +23,11 @@ const Command kCommands[] = {
     {"base", ravlo::cli::runBase},
     {"render", ravlo::cli::runRender},
     {"convert", ravlo::cli::runConvert},
+    {"notebook", ravlo::cli::runNotebook},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, notebook)";
 
 }  // namespace
 

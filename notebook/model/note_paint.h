@@ -73,10 +73,11 @@ NoteMetrics NoteMeasure(Canvas& c, const FontSpec& noteFont);
 // A4Height × PAGEA4BAIN / 100, without overflow.
 int NotePageHeightPx(int A4Height, int PAGEA4BAIN);
 
-// The input with the settings' values: notebook font, KANKAKU, KAITOURAN_ITI, the page
-// height from PAGEA4BAIN; answer column and "=" break on, as the window starts. Metrics and
-// A4 sizes are left for the caller.
-NotePaintInput NotePaintDefaults(const CalcSettings& settings);
+// The input with the settings' values: notebook font, KANKAKU, KAITOURAN_ITI; the A4 page
+// at the screen's pixels per inch (8.3 × 11.7 inches, as the main window computes it) and
+// the page height from PAGEA4BAIN; answer column and "=" break on, as the window starts.
+// The metrics are left for the caller (NoteMeasure).
+NotePaintInput NotePaintDefaults(const CalcSettings& settings, int pixelsPerInch);
 
 // Draws the page: background (window only), title, problems, rulers (window only). The
 // canvas's font, colours and pen are left set for the notebook (notebook font, black text,

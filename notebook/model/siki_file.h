@@ -35,10 +35,10 @@ struct SikiFileDecode {
   std::size_t problemLines = 0;  // every problem line of the file, also past the limit
 };
 
-// How a file's bytes are read: with a UTF-8 byte-order mark as UTF-8; bytes that are valid
-// UTF-8 and hold no character below U+0800 that the code page would read otherwise (pairs
-// of half-width katakana such as "ﾃｽ" are valid UTF-8 by chance) as UTF-8; everything else
-// as code page 932. nullopt when the bytes are text in neither.
+// How a file's bytes are read: with a UTF-8 byte-order mark as UTF-8; plain ASCII as code
+// page 932; bytes that are valid UTF-8 as UTF-8, unless they hold a character below U+0800
+// and read as code page 932 too (pairs of half-width katakana such as "ﾃｽ" are valid UTF-8
+// by chance); everything else as code page 932. nullopt when the bytes are text in neither.
 std::optional<SikiEncoding> detectSikiEncoding(std::string_view bytes);
 
 // Reads the bytes of a .siki file (detectSikiEncoding); the encoding found is in the content.
