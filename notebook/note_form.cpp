@@ -45,6 +45,10 @@ struct PrintKindChoice {
   const char* caption;
 };
 
+// The A4 sizes come from the main window, measured on its screen; the defaults' own are
+// replaced.
+constexpr int kNominalPpi = 96;
+
 constexpr PrintKindChoice kPrintKinds[] = {
     {NotePrintKind::Page, "答えつき"},
     {NotePrintKind::ProblemsOnly, "問題だけ"},
@@ -192,11 +196,11 @@ QAction* NoteForm::action(NoteCommand command) const {
 
 FontSpec NoteForm::noteFont() const {
   if (tryFont_) return *tryFont_;
-  return NotePaintDefaults(settings_).noteFont;
+  return NotePaintDefaults(settings_, kNominalPpi).noteFont;
 }
 
 NotePaintInput NoteForm::paintInput() const {
-  NotePaintInput in = NotePaintDefaults(settings_);
+  NotePaintInput in = NotePaintDefaults(settings_, kNominalPpi);
   in.noteFont = noteFont();
   if (QAction* a = action(NoteCommand::AnswerColumn)) in.KAITOURAN_FLAG = a->isChecked();
   in.EqKaigyoFlag = ctx_.EqKaigyoFlag;

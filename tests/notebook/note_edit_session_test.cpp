@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LookRow{"Start", 0, "1+2="}, LookRow{"EndOfFirstLine", 4, "1+2="},
                       LookRow{"StartOfSecond", 5, "3b2="}, LookRow{"EmptyLine", 10, ""},
                       LookRow{"LastLine", 13, "4*5"}, LookRow{"PastTheEnd", 99, "4*5"}),
-    [](const ::testing::TestParamInfo<LookRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LookRow>& row) { return std::string(row.param.name); });
 
 TEST_F(NoteEditSessionTest, OpensOnceWithASnapshotAndTheProblemsAsLines) {
   load({"1+2=", "3b2="});

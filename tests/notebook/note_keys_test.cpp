@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"CtrlAltB", 'B', kCtrlAlt, C::None},
         KeyRow{"CtrlShiftF8", vk::F8, kCtrlShift, C::None}, KeyRow{"PlainF", 'F', kNone, C::None},
         KeyRow{"ShiftLeft", vk::Left, kShift, C::None}, KeyRow{"AltN", 'N', kAlt, C::None}),
-    [](const ::testing::TestParamInfo<KeyRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<KeyRow>& row) { return std::string(row.param.name); });
 
 struct WheelRow {
   const char* name;
@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WheelRow{"LeftHeldUp", false, true, false, C::SelectPrevious},
                       // The right button wins when both are held.
                       WheelRow{"BothHeldDown", true, true, true, C::ScrollRight}),
-    [](const ::testing::TestParamInfo<WheelRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<WheelRow>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace ravlo

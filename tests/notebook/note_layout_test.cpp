@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ItiRow{"EightyOne", "81", -1}, ItiRow{"Letters", "abc", -1},
                       ItiRow{"Empty", "", -1}, ItiRow{"Decimal", "36.5", -1},
                       ItiRow{"Huge", "99999999999999999999", -1}),
-    [](const ::testing::TestParamInfo<ItiRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ItiRow>& row) { return std::string(row.param.name); });
 
 TEST(NoteLayout, EqualBreakMenuFollowsTheFlagUnlessSwitchedOffTwice) {
   bool mark = true;

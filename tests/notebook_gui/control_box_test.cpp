@@ -77,18 +77,18 @@ TEST(ControlBox, HasEveryButtonWithItsCaptionHintAndGroup) {
 
 TEST(ControlBox, ButtonsRunTheNotebookCommands) {
   Notebook nb;
-  nb.openWith({"1=", "2="});
+  nb.openWith({"1+2=", "2x=6"});
   NoteControlBox& box = nb.box();
   QTest::mouseClick(box.button("NextButton"), Qt::LeftButton);
   QTest::mouseClick(box.button("NextButton"), Qt::LeftButton);
   EXPECT_EQ(nb.doc().SelNo, 2);
   QTest::mouseClick(box.button("SelCopyButton"), Qt::LeftButton);
-  EXPECT_EQ(nb.doc().problems(), (Problems{"1=", "2=", "2="}));
+  EXPECT_EQ(nb.doc().problems(), (Problems{"1+2=", "2x=6", "2x=6"}));
   QTest::mouseClick(box.button("UndoButton"), Qt::LeftButton);
   EXPECT_EQ(nb.doc().count(), 2);
   nb.rec().scriptAnswer(BoxAnswer::Ok);
   QTest::mouseClick(box.button("AllCalcButton"), Qt::LeftButton);
-  EXPECT_EQ(nb.doc().Siki(1), "1=1&1");
+  EXPECT_EQ(nb.doc().problems(), (Problems{"1+2=3&3", "2x=6&x＝3"}));
   EXPECT_EQ(nb.rec().boxes().back().text, "答えをすべて書き換えます。\n\nそれでもいいですか？");
 }
 

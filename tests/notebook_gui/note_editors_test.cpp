@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EditKeyRow{"HomeDiverted", Qt::Key_Home, Qt::NoModifier, 1, "("},
                       EditKeyRow{"EndDiverted", Qt::Key_End, Qt::NoModifier, 1, ")"},
                       EditKeyRow{"LetterTypesItself", Qt::Key_A, Qt::NoModifier, 0, "a"}),
-    [](const ::testing::TestParamInfo<EditKeyRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<EditKeyRow>& row) { return std::string(row.param.name); });
 
 TEST(NoteEditor, OpensByItselfAfterAFileWithRefusedLines) {
   Notebook nb;

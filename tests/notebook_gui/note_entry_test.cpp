@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryRow{"ShiftN", [](Window& w) { w.key(Qt::Key_N, Qt::ShiftModifier); }},
                       EntryRow{"PanelButton", [](Window& w) { w.click("NoteOpenButton"); }},
                       EntryRow{"Menu", [](Window& w) { w.form().action("PageEdit")->trigger(); }}),
-    [](const ::testing::TestParamInfo<EntryRow>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<EntryRow>& row) { return std::string(row.param.name); });
 
 TEST(NotebookEntry, AnEmptyLineOpensAnUnchangedEmptyNotebook) {
   Notebook nb;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QSpinBox>
 #include <QPrinter>
 #include <QTest>
 #include <string>
