@@ -46,7 +46,9 @@ QSpinBox* makeField(QWidget* parent, std::string_view name, std::string_view rol
 }  // namespace
 
 NoteControlBox::NoteControlBox(NoteForm& form, NotebookContext& ctx)
-    : QWidget(&form, Qt::Tool | Qt::WindowStaysOnTopHint), form_(form), ctx_(ctx) {
+    // A tool window of the notebook: the window manager keeps it above the notebook, while
+    // the notebook's own questions and dialogs can still come over it.
+    : QWidget(&form, Qt::Tool), form_(form), ctx_(ctx) {
   setObjectName("NoteControlBox");
   setWindowTitle(toQString(kNoteBoxCaption));
   setAccessibleName(toQString(kNoteBoxCaption));
@@ -58,6 +60,7 @@ NoteControlBox::NoteControlBox(NoteForm& form, NotebookContext& ctx)
   auto* col = new QVBoxLayout(this);
   col->setContentsMargins(4, 4, 4, 4);
   col->setSpacing(3);
+  col->setSizeConstraint(QLayout::SetFixedSize);
   std::map<std::string_view, QGridLayout*> groups;
   auto* loose = new QGridLayout;
   loose->setSpacing(2);
@@ -87,7 +90,8 @@ NoteControlBox::NoteControlBox(NoteForm& form, NotebookContext& ctx)
     }
     b->setFocusPolicy(Qt::NoFocus);
     b->setAutoDefault(false);
-    b->setMinimumWidth(spec.caption.size() > 6 ? 0 : 30);
+    // One or two characters: small square buttons, as a tool box has them.
+    if (spec.caption.size() <= 6) b->setFixedSize(38, 22);
     const NoteCommand command = spec.command;
     connect(b, &QPushButton::clicked, this, [this, command] { form_.run(command); });
     const int columns = grid == loose ? 2 : kColumns;
@@ -140,8 +144,8 @@ NoteControlBox::NoteControlBox(NoteForm& form, NotebookContext& ctx)
   auto* after = new QLabel(toQString(kNoteBoxPageAfter), page);
   after->setAccessibleName(after->text());
   pageRow->addWidget(before);
-  pageRow->addWidget(pageHeight_, 1);
-  pageRow->addWidget(after);
+  pageRow->addWidget(pageHeight_);
+  pageRow->addWidget(after, 1);
   col->addWidget(page);
 
   // Every key is looked at here first, whichever control has the focus.

@@ -50,7 +50,8 @@ TEST(ControlBox, HasEveryButtonWithItsCaptionHintAndGroup) {
   NoteForm& f = nb.open();
   NoteControlBox& box = nb.box();
   EXPECT_EQ(box.windowTitle(), QStringLiteral("◇ﾉｰﾄ操作箱　　　　▲Ｆ８▼"));
-  EXPECT_TRUE(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_EQ(box.windowType(), Qt::Tool);
+  EXPECT_EQ(box.parentWidget(), &f);
   EXPECT_TRUE(box.isVisible());
   for (const ButtonRow& row : kButtons) {
     QAbstractButton* b = box.button(row.name);
