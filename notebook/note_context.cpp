@@ -132,6 +132,8 @@ void NotebookContext::closeForProgramEnd() {
 }
 
 void NotebookContext::windowClosed() {
+  // The window goes away once its close is over; from now on the notebook counts as closed.
+  window_ = nullptr;
   doc.HenkouFlag = 0;
   doc.NoteClearAll();
   sink_.setWindow(&main_, &main_.settings());
