@@ -102,6 +102,13 @@ NoteForm::NoteForm(NotebookContext& ctx)
   setObjectName("NoteForm");
   setAccessibleName(QStringLiteral("ノート画面"));
   setAttribute(Qt::WA_DeleteOnClose);
+  // A face that is not installed would be replaced by a proportional one, and the page is
+  // laid out in fixed widths.
+  if (!fontFamilyExists(settings_.NOTE_FONTNAME)) {
+    ctx_.sink().status("◆フォント「" + settings_.NOTE_FONTNAME + "」が見つからないので、「" +
+                       std::string(kDefaultFontName) + "」で表示します。");
+    settings_.NOTE_FONTNAME = std::string(kDefaultFontName);
+  }
   createWidgets();
   createMenus();
   placeFromSettings();

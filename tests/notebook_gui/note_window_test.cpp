@@ -294,3 +294,16 @@ TEST(NoteWindow, FontAppliedAndThenCancelledStays) {
 
 }  // namespace
 }  // namespace ravlo::test
+
+namespace ravlo::test {
+namespace {
+
+TEST(NoteWindow, AFaceThatIsNotInstalledGivesWayToTheDefault) {
+  Notebook nb("[▼ノート画面▼]\nFONTNAME=NoSuchFace\n");
+  nb.open();
+  EXPECT_EQ(nb.w().settings().NOTE_FONTNAME, "ＭＳ ゴシック");
+  EXPECT_EQ(nb.w().status(), "◆フォント「NoSuchFace」が見つからないので、「ＭＳ ゴシック」で表示します。");
+}
+
+}  // namespace
+}  // namespace ravlo::test
