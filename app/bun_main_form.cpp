@@ -505,6 +505,10 @@ void BunMainForm::runCommand(CalcCommand command) {
     case CalcCommand::ReadAloud: readAloud(); return;
     case CalcCommand::ConstantsBox: constantsBox().open(TeisuuOwner::InputPanel); return;
     case CalcCommand::FocusToolBox: constantsBox().focus(); return;
+    case CalcCommand::Notebook:
+      if (!openNotebook) break;
+      openNotebook();
+      return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -662,9 +666,13 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    if (answer == BoxAnswer::Yes && saveNotebook) saveNotebook();
+    if (answer == BoxAnswer::Yes && saveNotebook && !saveNotebook()) {
+      event->ignore();
+      return;
+    }
   }
   closing_ = true;
+  if (closeNotebook) closeNotebook();
   timer1_.stop();
   // Base-n mode holds EVERYINPUT at 0 only for as long as it lasts.
   if (state_.NsinMode) settings_.EVERYINPUT = state_.NsinSavedEveryInput;

@@ -90,9 +90,14 @@ class BunMainForm final : public QMainWindow {
   QMenu* popupMenu() const { return popupMenu1_; }
   std::string statusText() const { return sink_.statusText(); }
 
-  // The notebook's unsaved-edits flag and its save, asked at close.
+  // The notebook's unsaved-edits flag and its save, asked at close. The save says whether
+  // the edits are safe in a file; when they are not, the program keeps running.
   std::function<bool()> notebookHasUnsavedEdits;
-  std::function<void()> saveNotebook;
+  std::function<bool()> saveNotebook;
+  // The notebook command (ﾉｰﾄN, N, the menu): opens the notebook or brings it to the front.
+  std::function<void()> openNotebook;
+  // The program ends: the notebook window closes without asking again.
+  std::function<void()> closeNotebook;
 
   // Picks the printer for Print1; the printer-setup dialog unless a test puts a PDF file in
   // its place.

@@ -124,7 +124,7 @@ int CalcState::JiInput(char token) {
     sink_.status(kTooLongText);
     return kJiRefused;
   }
-  if (!InpAccept) return kJiClosed;
+  if (!InpAccept || InputLocked) return kJiClosed;
 
   // A "=" that ends up not appended must not leave the checker a step ahead of the text.
   const InpCheckState before = check;
@@ -226,7 +226,7 @@ void CalcState::runCommand(CalcCommand command) {
 
 bool CalcState::appendDirect(char c) {
   // A closed line is a result; letters typed now would corrupt it.
-  if (!InpAccept) return false;
+  if (!InpAccept || InputLocked) return false;
   if (InpSiki.size() > static_cast<std::size_t>(kMaxInpCount)) {
     sink_.status(kTooLongText);
     return false;
@@ -272,7 +272,7 @@ void CalcState::SikiClear() {
 }
 
 int CalcState::SikiRestore() {
-  if (!RestoreOK) return kRestoreNotAllowed;
+  if (!RestoreOK || InputLocked) return kRestoreNotAllowed;
   RestoreOK = false;
   if (LastSiki.empty()) return -1;
   const std::string text = numberText.SikiCutAnsX(LastSiki, false);
@@ -302,7 +302,7 @@ int CalcState::SikiRestore() {
 }
 
 int CalcState::SikiBackSpace() {
-  if (!InpAccept) return -1;
+  if (!InpAccept || InputLocked) return -1;
   if (InpCount == 0) return -2;
   --InpCount;
   std::string text = InpSiki;

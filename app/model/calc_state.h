@@ -152,6 +152,9 @@ class CalcState {
   AnswerKeep answers;
   // Set while the line is being drawn onto a printer page.
   bool PrintFlag = false;
+  // Set while the notebook is open: nothing is typed into the line, restored or backspaced,
+  // so the line keeps the state it had and is open again exactly when it was open before.
+  bool InputLocked = false;
 
   // The checker's context: state, PrevJi, CurJi, InpErrNo and counters.
   InpCheckState check;

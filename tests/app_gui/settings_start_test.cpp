@@ -144,7 +144,10 @@ TEST(CloseQuery, CancelKeepsTheProgramRunning) {
   int saves = 0;
   Window w;
   w.form().notebookHasUnsavedEdits = [] { return true; };
-  w.form().saveNotebook = [&] { ++saves; };
+  w.form().saveNotebook = [&] {
+    ++saves;
+    return true;
+  };
   w.rec().scriptAnswer(BoxAnswer::Cancel);
   EXPECT_FALSE(w.closeWindow());
   EXPECT_TRUE(w.form().isVisible());
@@ -166,7 +169,10 @@ TEST(CloseQuery, NoClosesWithoutSaving) {
   int saves = 0;
   Window w;
   w.form().notebookHasUnsavedEdits = [] { return true; };
-  w.form().saveNotebook = [&] { ++saves; };
+  w.form().saveNotebook = [&] {
+    ++saves;
+    return true;
+  };
   w.rec().scriptAnswer(BoxAnswer::No);
   EXPECT_TRUE(w.closeWindow());
   EXPECT_EQ(saves, 0);
