@@ -6,10 +6,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <algorithm>
-#include <vector>
 
 #include "app/main_display.h"
-#include "app/model/calc_state.h"
 #include "app/model/ordinary_notation.h"
 #include "render/qt/qt_canvas.h"
 

@@ -90,7 +90,7 @@ QSize SplashMsgForm::sizeForContent(std::string_view caption) {
   }
   // The title bar shows the caption beside the window manager's buttons.
   const int title = fontMetrics().horizontalAdvance(toQString(caption)) * 5 / 4 + kTitleButtons;
-  return fits.expandedTo(QSize(title, 0));
+  return fits.expandedTo(QSize(title, 0)).boundedTo(QSize(kSplashMaxSide, kSplashMaxSide));
 }
 
 void SplashMsgForm::onTimer() {
