@@ -32,6 +32,7 @@ namespace ravlo {
 class CalcScreen;
 class ConstBox;
 class InputForm;
+class PanelUnderModals;
 class SidePanel;
 class WindowVoice;
 
@@ -83,6 +84,7 @@ class BunMainForm final : public QMainWindow {
   SidePanel* sidePanel() const { return sidePanel_; }
   QLabel* inputStringLabel() const { return label8_; }
   QScrollBar* scrollBar() const { return scrollBar_; }
+  QScrollBar* horizontalScrollBar() const { return hScrollBar_; }
   QTimer& cursorTimer() { return timer1_; }
   const std::filesystem::path& settingsFile() const { return settingsFile_; }
   // A menu or popup item by its component name (e.g. "N16"), or null.
@@ -107,6 +109,7 @@ class BunMainForm final : public QMainWindow {
   void runCommand(CalcCommand command);
   // 読R, R, Alt+R: the current line read aloud.
   void readAloud();
+  // F8, Ctrl+I: the input panel hidden or shown, the main window left as it is.
   void inputPanelSwitch();
   void windowA4Width();
   // F1: the compiled help file with the desktop's viewer, else the user guide in the help
@@ -149,6 +152,10 @@ class BunMainForm final : public QMainWindow {
   void placePanels();
   void screenChanged();
   void syncScrollBar();
+  // The sideways scroll bar follows the width of the picture; while typing, the cursor is
+  // kept in view.
+  void fitHorizontally();
+  void copyLine(std::string_view line);
   void notAvailable(std::string_view feature);
   void afterInput();
   void updateInputPanelCheck();
@@ -169,11 +176,14 @@ class BunMainForm final : public QMainWindow {
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
+  QScrollBar* hScrollBar_ = nullptr;
+  bool fitPending_ = false;
   QFrame* panel2_ = nullptr;
   QLabel* panel2Caption_ = nullptr;
   QLabel* label8_ = nullptr;
   SidePanel* sidePanel_ = nullptr;
   InputForm* inputForm_ = nullptr;
+  PanelUnderModals* panelUnderModals_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
   QTimer timer1_;
   std::map<std::string, QAction*, std::less<>> actions_;

@@ -9,8 +9,9 @@
 namespace ravlo {
 
 RavloApplication::RavloApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // No display name: on Linux Qt would append it to every window title, and the titles are
+  // the windows' own captions.
   setApplicationName(QStringLiteral("ravlo"));
-  setApplicationDisplayName(QStringLiteral("ラヴロ"));
   installJapaneseTranslations(*this);
   setupFontSubstitutions();
 }
