@@ -43,7 +43,6 @@ TEST_P(NotebookEntry, OpensWithTheCurrentLineAsItsProblem) {
 INSTANTIATE_TEST_SUITE_P(
     Ways, NotebookEntry,
     ::testing::Values(EntryRow{"NKey", [](Window& w) { w.key(Qt::Key_N); }},
-                      EntryRow{"ShiftN", [](Window& w) { w.key(Qt::Key_N, Qt::ShiftModifier); }},
                       EntryRow{"PanelButton", [](Window& w) { w.click("NoteOpenButton"); }},
                       EntryRow{"Menu", [](Window& w) { w.form().action("PageEdit")->trigger(); }}),
     [](const ::testing::TestParamInfo<EntryRow>& row) { return std::string(row.param.name); });
