@@ -22,10 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${RAVLO_WEB_BASE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Japanese voice, the fonts the program substitutes for the MS fonts, and the Japanese
-# texts of Qt's standard buttons.
+# The Japanese voice, the fonts the program substitutes for the MS fonts, the Japanese texts
+# of Qt's standard buttons, and the icon theme without whose index Qt finds no icon.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "espeak-ng-data, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
+    "espeak-ng-data, fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n, hicolor-icon-theme")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

@@ -54,8 +54,8 @@ answer=$(in_root ravlo-cli calc 3b2+1)
 echo "$answer"
 [ "$answer" = "3b2+1=1k3b2" ] || { echo "unexpected answer" >&2; exit 1; }
 
-step "tools for the checks: man-db, xvfb, xdotool"
-in_root sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends man-db xvfb xauth xdotool' >/dev/null
+step "tools for the checks: man-db, xvfb, xdotool, xprop"
+in_root sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends man-db xvfb xauth xdotool x11-utils' >/dev/null
 
 step "man ravlo-cli"
 in_root sh -c 'MANWIDTH=80 man ravlo-cli | head -n 12'
@@ -76,6 +76,7 @@ for _ in $(seq 100); do
 done
 [ -n "$wid" ] || { echo "the main window did not appear" >&2; kill "$pid"; exit 1; }
 echo "window: $(xdotool getwindowname "$wid")"
+xprop -id "$wid" _NET_WM_ICON | grep -q 'Icon (' || { echo "the window has no icon" >&2; kill "$pid"; exit 1; }
 sleep 1
 xdotool windowfocus --sync "$wid"
 xdotool key --window "$wid" --delay 80 3 b 2 plus 1 equal
