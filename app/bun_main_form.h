@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/model/calc_settings.h"
 #include "app/calc_print.h"
@@ -29,7 +30,9 @@ class QScrollBar;
 namespace ravlo {
 
 class CalcScreen;
+class ConstBox;
 class InputForm;
+class PanelUnderModals;
 class SidePanel;
 class WindowVoice;
 
@@ -64,6 +67,9 @@ class BunMainForm final : public QMainWindow {
     std::filesystem::path exeDir;        // empty: the program's folder (help file)
     RecordingSink* recording = nullptr;  // tests: boxes and small messages go here
     Voice* voice = nullptr;              // tests: speech goes here instead of espeak-ng
+    // Where the user guide is looked for; empty: beside the program, where it is installed,
+    // then the source tree.
+    std::vector<std::filesystem::path> helpFolders{};
   };
 
   BunMainForm();
@@ -78,6 +84,7 @@ class BunMainForm final : public QMainWindow {
   SidePanel* sidePanel() const { return sidePanel_; }
   QLabel* inputStringLabel() const { return label8_; }
   QScrollBar* scrollBar() const { return scrollBar_; }
+  QScrollBar* horizontalScrollBar() const { return hScrollBar_; }
   QTimer& cursorTimer() { return timer1_; }
   const std::filesystem::path& settingsFile() const { return settingsFile_; }
   // A menu or popup item by its component name (e.g. "N16"), or null.
@@ -85,9 +92,14 @@ class BunMainForm final : public QMainWindow {
   QMenu* popupMenu() const { return popupMenu1_; }
   std::string statusText() const { return sink_.statusText(); }
 
-  // The notebook's unsaved-edits flag and its save, asked at close.
+  // The notebook's unsaved-edits flag and its save, asked at close. The save says whether
+  // the edits are safe in a file; when they are not, the program keeps running.
   std::function<bool()> notebookHasUnsavedEdits;
-  std::function<void()> saveNotebook;
+  std::function<bool()> saveNotebook;
+  // The notebook command (ﾉｰﾄN, N, the menu): opens the notebook or brings it to the front.
+  std::function<void()> openNotebook;
+  // The program ends: the notebook window closes without asking again.
+  std::function<void()> closeNotebook;
 
   // Picks the printer for Print1; the printer-setup dialog unless a test puts a PDF file in
   // its place.
@@ -97,8 +109,11 @@ class BunMainForm final : public QMainWindow {
   void runCommand(CalcCommand command);
   // 読R, R, Alt+R: the current line read aloud.
   void readAloud();
+  // F8, Ctrl+I: the input panel hidden or shown, the main window left as it is.
   void inputPanelSwitch();
   void windowA4Width();
+  // F1: the compiled help file with the desktop's viewer, else the user guide in the help
+  // window (one; a second F1 brings it to the front), else the message that it is missing.
   void helpView();
   // Print1: the calculation screen on paper.
   void printScreen();
@@ -109,6 +124,10 @@ class BunMainForm final : public QMainWindow {
   bool settingsDialogOpen() const { return joukenFormOpen_; }
   // What the tool dialogs may ask of this window.
   ToolHooks toolHooks();
+  // The constants box and its calculator, kept for the run.
+  ConstBox& constantsBox();
+  // The version window, modal.
+  void versionDialog();
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);
   void cursorTick();
@@ -133,6 +152,10 @@ class BunMainForm final : public QMainWindow {
   void placePanels();
   void screenChanged();
   void syncScrollBar();
+  // The sideways scroll bar follows the width of the picture; while typing, the cursor is
+  // kept in view.
+  void fitHorizontally();
+  void copyLine(std::string_view line);
   void notAvailable(std::string_view feature);
   void afterInput();
   void updateInputPanelCheck();
@@ -153,17 +176,22 @@ class BunMainForm final : public QMainWindow {
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
+  QScrollBar* hScrollBar_ = nullptr;
+  bool fitPending_ = false;
   QFrame* panel2_ = nullptr;
   QLabel* panel2Caption_ = nullptr;
   QLabel* label8_ = nullptr;
   SidePanel* sidePanel_ = nullptr;
   InputForm* inputForm_ = nullptr;
+  PanelUnderModals* panelUnderModals_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
   QTimer timer1_;
   std::map<std::string, QAction*, std::less<>> actions_;
   bool firstActivation_ = true;
   bool closing_ = false;
   bool joukenFormOpen_ = false;
+  bool goalEditorOpen_ = false;
+  std::unique_ptr<ConstBox> constBox_;
 };
 
 }  // namespace ravlo

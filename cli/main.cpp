@@ -23,10 +23,13 @@ const Command kCommands[] = {
     {"base", ravlo::cli::runBase},
     {"render", ravlo::cli::runRender},
     {"convert", ravlo::cli::runConvert},
+    {"speak", ravlo::cli::runSpeak},
+    {"notebook", ravlo::cli::runNotebook},
+    {"real", ravlo::cli::runReal},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook, real)";
 
 }  // namespace
 
