@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian package into a freshly bootstrapped Debian 12 and tries it there:
 # ravlo-cli computes, the man page shows, and the desktop program, started by an ordinary user
-# under Xvfb, opens its window and keeps its settings in ~/.config/ravlo/.
+# under Xvfb, opens its window, keeps its settings in ~/.config/ravlo/ and opens a notebook
+# file given to it.
 #   sudo scripts/check-deb-in-chroot.sh [ravlo_VERSION_ARCH.deb]   (default: build-package/)
 # The package is installed without its recommendations, so its dependencies alone must do.
 # Needs root, debootstrap and the network (deb.debian.org); takes a few minutes. Leaves the
-# screenshot of the window in build-package/chroot-window.png. Not part of `make test`.
+# screenshots in build-package/chroot-window*.png. Not part of `make test`.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -99,6 +100,30 @@ ini=$root/home/teacher/.config/ravlo/RavloRS02.ini
 [ -f "$ini" ] || { echo "no settings file in ~/.config/ravlo/" >&2; exit 1; }
 echo "settings: ${ini#"$root"} ($(stat -c %s "$ini") bytes)"
 convert "xwd:$root/tmp/window.xwd" "$shot" && echo "screenshot: $shot"
+
+step "ravlo note.siki opens the notebook on the file"
+printf '#\x8a\x77\x8f\x4b\r\n3b2+1\r\n4:6\r\n' > "$root/home/teacher/note.siki"  # "#学習" in code page 932
+cat > "$root/tmp/notebook.sh" <<'NOTEBOOK'
+set -eu
+ravlo note.siki &
+pid=$!
+found=""
+for _ in $(seq 100); do
+  for w in $(xdotool search --onlyvisible --class ravlo 2>/dev/null || true); do
+    xdotool getwindowname "$w" | grep -q 'ノート画面.*note.siki' && found=$(xdotool getwindowname "$w")
+  done
+  [ -n "$found" ] && break
+  sleep 0.1
+done
+sleep 1
+cp /tmp/fb/Xvfb_screen0 /tmp/notebook.xwd
+kill "$pid"
+[ -n "$found" ] || { echo "no notebook window on note.siki" >&2; exit 1; }
+echo "window: $found"
+NOTEBOOK
+chroot "$root" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 \
+  su - teacher -c 'LANG=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24 -fbdir /tmp/fb" sh /tmp/notebook.sh'
+convert "xwd:$root/tmp/notebook.xwd" "${shot%.png}-notebook.png" && echo "screenshot: ${shot%.png}-notebook.png"
 
 step "ravlo as root keeps its settings out of /usr/bin"
 run_session root >/dev/null
