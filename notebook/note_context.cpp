@@ -124,6 +124,11 @@ void NotebookContext::open(int NoteOpenMode) {
   window_->activateWindow();
 }
 
+void NotebookContext::openFile(const std::string& path) {
+  open(kNoteOpenFromMain);
+  commands.files().NoteReadFile(path);
+}
+
 void NotebookContext::closeForProgramEnd() {
   if (!window_) return;
   programEnding_ = true;

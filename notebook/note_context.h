@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/model/calc_view.h"
 #include "app/qt_message_sink.h"
@@ -69,6 +70,9 @@ class NotebookContext final : public QObject {
   bool isOpen() const { return window() != nullptr; }
   // The notebook command: brings an open window to the front, or opens it with the mode.
   void open(int NoteOpenMode);
+  // A notebook file given to the program: the window opens as by the notebook command and
+  // reads the file; one that cannot be read leaves the page empty with its message.
+  void openFile(const std::string& path);
   // The program ends: the window closes without asking (the main window has asked).
   void closeForProgramEnd();
   bool programEnding() const { return programEnding_; }

@@ -56,6 +56,27 @@ TEST(NotebookEntry, AnEmptyLineOpensAnUnchangedEmptyNotebook) {
   EXPECT_TRUE(nb.rec().boxes().empty());
 }
 
+TEST(NotebookEntry, AFileGivenToTheProgramOpensInTheWindow) {
+  Notebook nb;
+  const std::string path = nb.dir.file("class.siki");
+  note_testing::writeBytes(path, "#\x8a\x77\x8f\x4b\r\n3b2+1\r\n4:6\r\n");  // "#学習"
+  nb.ctx().openFile(path);
+  ASSERT_TRUE(nb.ctx().isOpen());
+  EXPECT_EQ(nb.doc().problems(), (Problems{"3b2+1", "4:6"}));
+  EXPECT_EQ(nb.doc().HyoudaiStr, "学習");
+  EXPECT_EQ(nb.doc().NoteFileName, path);
+  EXPECT_EQ(nb.doc().HenkouFlag, 0);
+  EXPECT_TRUE(nb.rec().boxes().empty());
+}
+
+TEST(NotebookEntry, AMissingFileGivenToTheProgramIsToldAndLeavesThePageEmpty) {
+  Notebook nb;
+  nb.ctx().openFile(nb.dir.file("missing.siki"));
+  ASSERT_TRUE(nb.ctx().isOpen());
+  EXPECT_EQ(nb.doc().count(), 0);
+  EXPECT_EQ(nb.rec().boxes().size(), 1u);
+}
+
 TEST(NotebookEntry, TheCalculationLineKeepsItsStateWhileTheNotebookIsOpen) {
   for (const char* typed : {"12+", "7="}) {
     Notebook nb;
