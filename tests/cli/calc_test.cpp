@@ -72,6 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "定義不能ｴﾗｰを発生しました。\n"},
         // The checker refuses a malformed text before anything is computed.
         CalcCase{{"1+*2"}, 1, "", "【ｴﾗｰの報告】文字列>> 1+*2\\n\\n◇ｴﾗｰ:: (3字目) [4]: "},
+        // A half-typed mixed number at the end has no value to make up.
+        CalcCase{{"1+1k5"}, 1, "", "【ｴﾗｰの報告】文字列>> 1+1k5\\n\\n◇ｴﾗｰ:: (6字目) [9]: "},
+        CalcCase{{"0/9999999k999"}, 1, "", "(14字目) [9]: "},
         CalcCase{{"x*x=4"}, 1, "", "【ご報告!!】ｘの一次式しか計算できません。"}),
     ravlo::test_names::RowName<&CalcCase::args>{});
 
