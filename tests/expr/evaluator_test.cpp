@@ -135,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(kBunHCalcCaption) + "|" + kBunHCalcText,
                   kReport + "[ ] 内の処理に失敗！"}},
         FailCase{"[2.5K3B1]+1", -5, {kReport + "[ ] 内の処理に失敗！"}},
+        // A whole part with no fraction after it, once 3C1 is computed: no value to lose 2 in.
+        FailCase{"[2K3C1]+0", -5, {kReport + "[ ] 内の処理に失敗！"}},
         FailCase{"3/0", -6, {kZeroDivide, kOverflow, kReport + "計算ができない式です。"}},
         FailCase{"0^m1", -6, {kZeroDivide, kOverflow, kReport + "計算ができない式です。"}},
         FailCase{"0^0", -6, {kOverflow, kReport + "計算ができない式です。"}},
