@@ -95,12 +95,14 @@ void conversions(std::string_view line, int procDsp, bool consistent) {
     const ConversionResult r = commands.run(kind, line);
     if (!r.done) continue;
     const std::string_view shown = std::string_view(r.line).substr(0, r.line.find('&'));
-    require(shown.find(kFailText) == std::string::npos, "the failure text in a converted line",
-            line, r.line);
+    if (line.find(kFailText) == std::string_view::npos)
+      require(shown.find(kFailText) == std::string::npos, "the failure text in a converted line",
+              line, r.line);
     if (consistent) expectOneValue(line, shown, std::nullopt);
     if (r.processBuilt) {
-      require(ctx.ProcText.find(kFailText) == std::string::npos,
-              "the failure text in a conversion step", line, ctx.ProcText);
+      if (line.find(kFailText) == std::string_view::npos)
+        require(ctx.ProcText.find(kFailText) == std::string::npos,
+                "the failure text in a conversion step", line, ctx.ProcText);
       // Its lines include those of the line it converts.
       if (consistent) expectOneValue(line, ctx.ProcText, std::nullopt);
     }
