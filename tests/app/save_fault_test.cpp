@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,7 @@ struct FaultRow {
   const char* what;
   Step step;
   int error;
+  friend void PrintTo(const FaultRow& r, std::ostream* os) { *os << r.what; }
 };
 
 class EachStepFails : public SaveFaults, public ::testing::WithParamInterface<FaultRow> {};
