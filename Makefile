@@ -5,10 +5,14 @@ BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
 BUILD_PACKAGE ?= build-package
 PREFIX     ?= /usr/local
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= checker evaluator solver process calc_state render number_theory siki_file \
+                settings_file
 BUILD_TYPE ?= RelWithDebInfo
 CTEST_ENV  := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps configure build test test-asan bench run install package clean
+.PHONY: all deps configure build test test-asan bench fuzz fuzz-build run install package clean
 
 all: build
 
@@ -29,12 +33,21 @@ test: build
 test-asan: deps
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRAVLO_SANITIZE=ON -DRAVLO_BENCH=OFF
 	cmake --build $(BUILD_ASAN)
-	cd $(BUILD_ASAN) && $(CTEST_ENV) ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure --timeout 600
+	cd $(BUILD_ASAN) && $(CTEST_ENV) ASAN_OPTIONS=detect_leaks=1 ctest -j2 --output-on-failure --timeout 600
 
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVLO_BENCH=ON
 	cmake --build $(BUILD_BENCH) --target ravlo-bench
 	$(BUILD_BENCH)/bin/ravlo-bench
+
+# The engine and the file readers under libFuzzer (clang), FUZZ_SECONDS for each target.
+fuzz-build: deps
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVLO_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD_FUZZ)
+
+fuzz: fuzz-build
+	scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 run: build
 	@if [ -x $(BUILD)/bin/ravlo ]; then $(BUILD)/bin/ravlo; \
@@ -54,4 +67,4 @@ package: deps
 	@ls $(BUILD_PACKAGE)/ravlo_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PACKAGE)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PACKAGE) $(BUILD_FUZZ)

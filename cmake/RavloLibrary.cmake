@@ -24,5 +24,6 @@ function(ravlo_test name)
   endif()
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main ravlo_warnings)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  # Test names as the name generators make them, without the printed parameter after them.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()

@@ -48,7 +48,8 @@ BunsuuH BunsuuHContext::parse(std::string_view text) {
   std::string_view rest = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string_view();
   std::string sign = "+1";
   std::string integer = "0";
-  if (const std::size_t k = rest.find('K'); k != std::string_view::npos) {
+  const bool mixed = rest.find('K') != std::string_view::npos;
+  if (mixed) {
     if (rest.starts_with('m') || rest.starts_with('-')) {
       sign = "-1";
       rest.remove_prefix(1);
@@ -70,6 +71,11 @@ BunsuuH BunsuuHContext::parse(std::string_view text) {
   if (const std::size_t b = rest.find('B'); b != std::string_view::npos) {
     denominator = std::string(rest.substr(0, b));
     numerator = std::string(rest.substr(b + 1));
+  } else if (mixed) {
+    // "[2K3]" (as "[2K3C1]" becomes): a whole part with no fraction after it. Read as the
+    // integer 3 it would lose the 2.
+    BunsuuHErr = 4;
+    return kBunHInvalid;
   } else {
     integer = std::string(rest);
     denominator = "1";

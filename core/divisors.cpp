@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/number_theory_read.h"
+#include "core/prime_factor.h"
 
 namespace ravlo {
 namespace {
@@ -31,8 +32,16 @@ std::optional<std::vector<std::int64_t>> divisorsOfFactorText(std::string_view f
     const auto exponent = detail::readInt64(expText);
     if (!base || !exponent || *base == 0) return std::nullopt;
     if (*base > 1 && *exponent > 0) {
-      std::int64_t& e = powers[*base];
-      if (__builtin_add_overflow(e, *exponent, &e)) return std::nullopt;
+      // A composite base is taken apart, so that "6*2" lists 2 once and not as 2 and as 6/3.
+      const auto primes = factorize64(static_cast<std::uint64_t>(*base));
+      if (!primes) return std::nullopt;
+      for (const PrimePower& pp : *primes) {
+        std::int64_t add = 0;
+        std::int64_t& e = powers[static_cast<std::int64_t>(pp.prime)];
+        if (__builtin_mul_overflow(*exponent, std::int64_t{pp.exponent}, &add) ||
+            __builtin_add_overflow(e, add, &e))
+          return std::nullopt;
+      }
     }
     if (star == std::string_view::npos) break;
     start = star + 1;

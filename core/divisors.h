@@ -13,7 +13,8 @@ inline constexpr std::size_t kMaxDivisorCount = 1u << 20;
 
 // All divisors, ascending. Refused (nullopt): characters other than digits, "*" and "^", an
 // empty factor or exponent, a base of 0, or a number beyond the int64 range. A base of 1 adds
-// nothing, and a base given twice has its exponents added.
+// nothing, a composite base counts as its prime factors, and a prime given twice has its
+// exponents added.
 std::optional<std::vector<std::int64_t>> divisorsOfFactorText(std::string_view factors);
 
 }  // namespace ravlo

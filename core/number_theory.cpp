@@ -59,6 +59,9 @@ std::string NumberTheory::BunToJunS(std::int64_t a, std::int64_t b) {
     case RepeatingDecimal::Kind::TooLong:
       sink_.box(kJunkanCaption, kJunkanTooLong);
       break;
+    case RepeatingDecimal::Kind::TerminatingTooLong:
+      sink_.box(kJunkanCaption, kJunkanTerminatingTooLong);
+      break;
     case RepeatingDecimal::Kind::Invalid:
       break;
   }

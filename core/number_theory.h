@@ -16,6 +16,8 @@ inline constexpr std::string_view kSoinsuuNotPositive =
 inline constexpr std::string_view kJunkanCaption = "Report!!";
 inline constexpr std::string_view kJunkanTooLong =
     "循環幅が18ケタを超えるので、\n\n循環小数の表示ができません。\n\nしくしく･･･ (^_^)";
+inline constexpr std::string_view kJunkanTerminatingTooLong =
+    "小数部が18ケタを超えるので、\n\n小数の表示ができません。\n\nしくしく･･･ (^_^)";
 
 class NumberTheory {
  public:

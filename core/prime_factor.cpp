@@ -79,6 +79,8 @@ bool isPrime64(u64 n) {
 }
 
 std::optional<std::vector<PrimePower>> factorize64(u64 n, const std::function<bool()>& stop) {
+  // Every prime divides 0: the division loop below would never end.
+  if (n == 0) return std::nullopt;
   std::vector<u64> primes;
   for (u64 p : kSmallPrimes) {
     if (n % p != 0) continue;

@@ -17,8 +17,9 @@ struct PrimePower {
 
 bool isPrime64(std::uint64_t n);
 
-// The prime powers of n (n >= 1; 1 has none), primes ascending. `stop` is asked now and then
-// while the work goes on; when it says true the factorization gives up and returns nullopt.
+// The prime powers of n (n >= 1; 1 has none), primes ascending; nullopt for 0, which has
+// none. `stop` is asked now and then while the work goes on; when it says true the
+// factorization gives up and returns nullopt.
 std::optional<std::vector<PrimePower>> factorize64(std::uint64_t n,
                                                    const std::function<bool()>& stop = {});
 

@@ -30,8 +30,13 @@ RepeatingDecimal repeatingDecimal(std::int64_t numerator, std::int64_t denominat
 
   std::string text = "0.";
   if (terminates(static_cast<std::int64_t>(d))) {
-    // At most 63 places for a denominator below 2^63.
-    for (i128 r = n; r != 0; r = r * 10 % d) text += digitChar(r * 10 / d);
+    // Up to 62 places for a denominator below 2^63; past maxPlaces the text is no longer one
+    // a learner can read, and a rounded one would not be exact.
+    int places = 0;
+    for (i128 r = n; r != 0; r = r * 10 % d) {
+      if (++places > maxPlaces) return {Kind::TerminatingTooLong, {}};
+      text += digitChar(r * 10 / d);
+    }
     return {Kind::Terminating, text};
   }
 

@@ -11,6 +11,7 @@ struct RepeatingDecimal {
     Terminating,
     Repeating,
     TooLong,  // the places before the block and the block need more than maxPlaces
+    TerminatingTooLong,  // it terminates, after more than maxPlaces
     Invalid,  // not a fraction 0 < a/b < 1
   };
   Kind kind = Kind::Invalid;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/text_helpers.h"
+#include "expr/decimal_cut.h"
 #include "expr/eval_text.h"
 #include "expr/evaluator.h"
 #include "expr/single_number.h"
@@ -13,40 +14,6 @@
 namespace ravlo {
 
 using namespace evaltext;
-
-namespace {
-
-// Decimal places of the exact decimal of 1/d when d has only the factors 2 and 5.
-int terminatingPlaces(int64_t d) {
-  int twos = 0, fives = 0;
-  while (d > 1 && d % 2 == 0) {
-    d /= 2;
-    ++twos;
-  }
-  while (d > 1 && d % 5 == 0) {
-    d /= 5;
-    ++fives;
-  }
-  return twos > fives ? twos : fives;
-}
-
-constexpr size_t kShownPlaces = 18;
-
-// The decimal cut after 17 places and marked "u". The decimal text has its trailing zeros
-// removed, so the 18 places are restored first: dropping the last character of "0.1" (for
-// 0.100000000000000000|12…) would lose a significant digit.
-std::string cutDecimal(const std::string& s) {
-  const size_t dot = s.find('.');
-  if (dot == std::string::npos) return s + "u";
-  std::string places = s.substr(dot + 1);
-  places.resize(kShownPlaces, '0');
-  places.pop_back();
-  const size_t last = places.find_last_not_of('0');
-  if (last != std::string::npos) places.erase(last + 1);
-  return s.substr(0, dot + 1) + places + "u";
-}
-
-}  // namespace
 
 std::string AnsDedupe(std::string_view chain) {
   std::vector<std::string_view> kept;

@@ -29,21 +29,7 @@ std::size_t SikiCheck(InpCheckState& st, std::string_view text, bool stripAfterE
   st.checkedText.clear();
   st.openCount = 0;
   st.closeCount = 0;
-
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '&') {
-      // The answer annotation is checked as a line of its own; brackets stay counted.
-      startSegment(st);
-      if (buildOut) st.checkedText += '&';
-      continue;
-    }
-    if (CharCheck(st, c, kakeruAbr, sink)) {
-      st.PrevJi = st.CurJi;
-      if (buildOut) st.checkedText += st.CurJi;
-      continue;
-    }
-    const std::size_t pos = i + 1;
+  auto refuse = [&](std::size_t pos) {
     if (report) {
       std::string msg = "文字列>> ";
       msg += text;
@@ -54,7 +40,39 @@ std::size_t SikiCheck(InpCheckState& st, std::string_view text, bool stripAfterE
       sink.box("ｴﾗｰの報告", msg);
     }
     return pos;
+  };
+
+  // A question that stops inside a number, an operation or a bracket is as incomplete as a
+  // line on which "=" is refused: the same refusal, at the place where "=" would go. The
+  // answer-column parts after "&" are not questions.
+  bool questionDone = false;
+  auto questionComplete = [&](std::size_t end) {
+    questionDone = true;
+    if (end == 0 || text[end - 1] == '=') return true;
+    InpCheckState probe = st;
+    NullSink quiet;
+    if (CharCheck(probe, '=', kakeruAbr, quiet)) return true;
+    st.InpErrNo = probe.InpErrNo;
+    return false;
+  };
+
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '&') {
+      if (!questionDone && !questionComplete(i)) return refuse(i + 1);
+      // The answer annotation is checked as a line of its own; brackets stay counted.
+      startSegment(st);
+      if (buildOut) st.checkedText += '&';
+      continue;
+    }
+    if (CharCheck(st, c, kakeruAbr, sink)) {
+      st.PrevJi = st.CurJi;
+      if (buildOut) st.checkedText += st.CurJi;
+      continue;
+    }
+    return refuse(i + 1);
   }
+  if (!questionDone && !questionComplete(text.size())) return refuse(text.size() + 1);
   st.fractionMode = false;
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "core/text_helpers.h"
+#include "expr/decimal_cut.h"
 #include "process/conversion_process.h"
 #include "process/number_form.h"
 #include "process/proc_text_seiri.h"
@@ -88,13 +89,13 @@ ConversionResult ConversionCommands::decimal(std::string_view text) {
   std::string dec = BunToSyoStr(v, terminates, sink);
   if (dec == kFailText) return {};
   ConversionResult r;
-  if (terminates) {
-    r.note = kDividesNote;
-  } else {
-    dec.pop_back();
-    dec += 'u';
-    r.note = kNotDividesNote;
-  }
+  r.note = terminates ? kDividesNote : kNotDividesNote;
+  // A decimal that ends only past the places shown is cut like one that never ends; shown
+  // as it stands it would pass for the exact value.
+  const Bunsuu64 reduced = BunYaku(v);
+  if (!terminates ||
+      (reduced.numerator != 0 && terminatingPlaces(reduced.denominator) > int(kShownPlaces)))
+    dec = cutDecimal(dec);
   r.done = true;
   r.line = appended(p, dec);
   return r;

@@ -183,6 +183,12 @@ int ProcessEngine::CalcProcMake(std::string_view expr, bool doIt) {
   } else {
     built = runProductProcess(*this, E, T) != 0;
   }
+  // A step holding the failure text means a conversion failed without stopping the process;
+  // it is never shown as if it were a value.
+  if (!failed_ && ctx_.ProcText.find(kFailText) != std::string::npos) {
+    sink_.box(kInt64OverCaption, kInt64OverText, BoxButtons::Ok);
+    fail();
+  }
   if (failed_) {
     ctx_.ProcOK = false;
     ctx_.ProcText.clear();

@@ -87,6 +87,10 @@ class ProcessEngine {
   }
   // Marks the process as stopped on an error already reported to the user.
   void fail() { failed_ = true; }
+  std::string failText() {
+    fail();
+    return kFailText;
+  }
   bool failed() const { return failed_; }
 
   ProcessContext& context() { return ctx_; }

@@ -197,7 +197,10 @@ std::string ProcessEngine::TaiToKaAll(std::string_view E) {
   for (SumTerm& t : terms) {
     const Bunsuu64 v = termValue(t.text, quietSinkOr());
     if (!v.valid() || v.integer == 0) continue;
-    t.text = BunToStr(BunToKa(v, sink_), true);
+    const Bunsuu64 improper = BunToKa(v, sink_);
+    // Its numerator did not fit: the conversion has said so, and the process stops.
+    if (!improper.valid()) return failText();
+    t.text = BunToStr(improper, true);
     changed = true;
   }
   return changed ? joinSum(terms) : std::string();
@@ -214,7 +217,9 @@ std::string ProcessEngine::KaToTaiAll(std::string_view E) {
       if (__builtin_add_overflow(v.integer, v.numerator, &whole)) continue;
       t.text = (v.sign < 0 ? "m" : "") + std::to_string(whole);
     } else {
-      t.text = BunToStr(BunToTai(v, sink_), true);
+      const Bunsuu64 mixed = BunToTai(v, sink_);
+      if (!mixed.valid()) return failText();
+      t.text = BunToStr(mixed, true);
     }
   }
   std::string result = joinSum(terms);
@@ -250,6 +255,7 @@ void ProcessEngine::appendOutput(std::string_view out) {
 }
 
 bool ProcessEngine::commonDenominatorProcedure(std::string E) {
+  if (failed_) return false;
   SumSlots& sl = ctx_.sums;
   const std::string T = TuubunSiki(E);
   if (T == kFailText) {
@@ -275,6 +281,7 @@ bool ProcessEngine::commonDenominatorProcedure(std::string E) {
 }
 
 bool ProcessEngine::groupProcedure(std::string E) {
+  if (failed_) return false;
   SumSlots& sl = ctx_.sums;
   entry(6, 'X', E);
   if (TuubunSiki(E) == kFailText) {
@@ -333,6 +340,7 @@ bool ProcessEngine::groupProcedure(std::string E) {
     entry(90, 'X', A);
   }
   if (const std::string K = KaToTaiAll(A); !K.empty()) {
+    if (failed_) return false;
     entry(13, 'X', A);
     A = K;
   }
@@ -389,6 +397,7 @@ void ProcessEngine::runSumProcess(std::string E, int T) {
       if (!betsukai) {
         entry(38, 'X', E);
         const std::string G = improperAll(E);
+        if (failed_) return;
         ctx_.ProcText += "=" + G;
         appendOutput(SeisuuTuubun(G));
       } else {
@@ -418,6 +427,7 @@ void ProcessEngine::runSumProcess(std::string E, int T) {
       } else {
         entry(13, 'X', E);
         std::string G = KaToTaiAll(E);
+        if (failed_) return;
         if (G.empty()) G = E;
         entry(6, 'X', G);
         appendOutput(SeisuuBunriKeisan(G));

@@ -26,22 +26,21 @@ class FileDescriptor {
   FileDescriptor& operator=(const FileDescriptor&) = delete;
   int get() const { return fd_; }
   bool ok() const { return fd_ >= 0; }
-  // Closes now and tells whether the close went well (it may report a late write error).
-  bool close() {
-    int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
 
  private:
   int fd_;
 };
 
-bool writeAll(int fd, std::string_view bytes) {
+bool writeAll(FileSystem& fs, int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    const long n = fs.writeSome(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
+      return false;
+    }
+    // Nothing written and no error: the disk is full (a loop here would never end).
+    if (n == 0) {
+      errno = ENOSPC;
       return false;
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -50,6 +49,22 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+int FileSystem::openFile(const char* path, int flags, unsigned mode) {
+  return ::open(path, flags, static_cast<mode_t>(mode));
+}
+long FileSystem::writeSome(int fd, const char* data, std::size_t size) {
+  return static_cast<long>(::write(fd, data, size));
+}
+int FileSystem::syncFile(int fd) { return ::fsync(fd); }
+int FileSystem::closeFile(int fd) { return ::close(fd); }
+int FileSystem::renameFile(const char* from, const char* to) { return ::rename(from, to); }
+int FileSystem::removeFile(const char* path) { return ::unlink(path); }
+
+FileSystem& systemFileSystem() {
+  static FileSystem real;
+  return real;
+}
 
 FileRead readWholeFile(const std::filesystem::path& file, std::size_t maxBytes) {
   FileRead result;
@@ -99,19 +114,19 @@ FileRead readWholeFile(const std::filesystem::path& file, std::size_t maxBytes) 
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes,
-                         std::string& error) {
-  namespace fs = std::filesystem;
+                         std::string& error, FileSystem& fs) {
+  namespace stdfs = std::filesystem;
   std::error_code ec;
-  fs::path target = file;
+  stdfs::path target = file;
   // Renaming over a link would replace the link; write where it points instead.
-  if (fs::is_symlink(target, ec)) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
+  if (stdfs::is_symlink(target, ec)) {
+    stdfs::path resolved = stdfs::weakly_canonical(target, ec);
     if (!ec) target = resolved;
   }
-  fs::path dir = target.parent_path();
+  stdfs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
-  if (!fs::exists(dir, ec)) {
-    fs::create_directories(dir, ec);
+  if (!stdfs::exists(dir, ec)) {
+    stdfs::create_directories(dir, ec);
     if (ec) {
       error = "create folder " + dir.string() + ": " + ec.message();
       return false;
@@ -119,39 +134,37 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
   }
 
   std::random_device random;
-  fs::path temp;
+  stdfs::path temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temp = dir / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
                   std::to_string(random()));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = fs.openFile(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
     error = systemError("create " + temp.string(), errno);
     return false;
   }
-  FileDescriptor out(fd);
+  bool open = true;
   auto fail = [&](std::string_view what) {
     error = systemError(std::string(what) + " " + temp.string(), errno);
-    out.close();
-    ::unlink(temp.c_str());
+    if (open) fs.closeFile(fd);
+    fs.removeFile(temp.c_str());
     return false;
   };
 
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-    ::fchmod(out.get(), old.st_mode & 07777);
-  if (!writeAll(out.get(), bytes)) return fail("write");
-  if (::fsync(out.get()) != 0) return fail("fsync");
-  if (!out.close()) {
-    error = systemError("close " + temp.string(), errno);
-    ::unlink(temp.c_str());
-    return false;
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    ::fchmod(fd, old.st_mode & 07777);
+  if (!writeAll(fs, fd, bytes)) return fail("write");
+  if (fs.syncFile(fd) != 0) return fail("fsync");
+  open = false;
+  // A late write error may only show at close.
+  if (fs.closeFile(fd) != 0) return fail("close");
+  if (fs.renameFile(temp.c_str(), target.c_str()) != 0) {
     error = systemError("rename to " + target.string(), errno);
-    ::unlink(temp.c_str());
+    fs.removeFile(temp.c_str());
     return false;
   }
   // Make the rename itself durable.

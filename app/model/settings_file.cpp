@@ -103,13 +103,13 @@ SettingsLoadReport SettingsLoad(CalcSettings& settings, const fs::path& file, Me
 }
 
 SettingsSaveReport SettingsSave(const CalcSettings& settings, const fs::path& file,
-                                MessageSink& sink) {
+                                MessageSink& sink, FileSystem& fileSystem) {
   SettingsSaveReport report;
   IniDocument document = settings.document;
   writeSettings(settings, document);
   TextConversion bytes = document.toCp932();
   report.lossless = bytes.lossless;
-  report.saved = writeFileAtomically(file, bytes.text, report.error);
+  report.saved = writeFileAtomically(file, bytes.text, report.error, fileSystem);
   if (!report.saved)
     sink.box("ご注意！", "設定ファイルを保存できませんでした。\n" + file.string() + "\n" + report.error,
              BoxButtons::Ok, BoxIcon::Warning);

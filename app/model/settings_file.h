@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/model/calc_settings.h"
+#include "app/model/file_io.h"
 #include "core/message_sink.h"
 
 namespace ravlo {
@@ -73,6 +74,6 @@ struct SettingsSaveReport {
 // Writes every setting into the document read at load time and replaces the file with it
 // atomically. A failure is shown in a box and leaves the old file as it was.
 SettingsSaveReport SettingsSave(const CalcSettings& settings, const std::filesystem::path& file,
-                                MessageSink& sink);
+                                MessageSink& sink, FileSystem& fs = systemFileSystem());
 
 }  // namespace ravlo

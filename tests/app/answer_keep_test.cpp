@@ -6,6 +6,8 @@
 #include "app/model/answer_keep.h"
 #include "calc_state_support.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo {
 namespace {
 
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeepRow{"0-2b1=", 0, 0, false, "(m2b1)"},
                       KeepRow{"1-3=", 2, 0, true, "(m2)"},
                       // A ratio is not the evaluator's: its last term, without the column.
-                      KeepRow{"4:6=", 0, 0, true, "2:3"}));
+                      KeepRow{"4:6=", 0, 0, true, "2:3"}),
+    ravlo::test_names::RowName<&KeepRow::typed>{});
 
 TEST(CopyAnswer, SolvedEquationKeepsTheValueOfX) {
   const struct {

@@ -197,12 +197,13 @@ TEST(RandomTyping, TheLineStaysWellFormedAndBounded) {
       ASSERT_LE(s->InpCount, kMaxInpCount + 1) << "seed " << seed << " step " << i;
       ASSERT_LT(s->InpSiki.size(), 2000u) << "seed " << seed << " step " << i;
       if (s->InpAccept && !s->NsinMode) {
-        // Whatever was pressed, an open line is one the checker accepts as a whole.
+        // Whatever was pressed, the checker accepts every character of an open line; only
+        // its end may still be half typed.
         InpCheckState fresh;
         NullSink quiet;
-        ASSERT_EQ(SikiCheck(fresh, s->InpSiki, false, false, s.settings.KAKERU_ABR != 0, false,
-                            quiet),
-                  0u)
+        const std::size_t refused =
+            SikiCheck(fresh, s->InpSiki, false, false, s.settings.KAKERU_ABR != 0, false, quiet);
+        ASSERT_TRUE(refused == 0 || refused == s->InpSiki.size() + 1)
             << "seed " << seed << " step " << i << ": " << s->InpSiki;
         if (s->InpCount > 0) {
           ASSERT_EQ(s->LastSiki, s->InpSiki) << "seed " << seed;

@@ -6,6 +6,8 @@
 #include "calc_state_support.h"
 #include "core/base_n_line.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo {
 namespace {
 
@@ -61,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, NsinHenkanRows,
                                            HenkanRow{"255>(16)", "255(10)=FF(16)"},
                                            HenkanRow{"11(2", "11(2)=3(10)"},
                                            HenkanRow{"12(3>5", "12(3)=10(5)"},
-                                           HenkanRow{"FF(16", "FF(16)=255(10)"}));
+                                           HenkanRow{"FF(16", "FF(16)=255(10)"}),
+    ravlo::test_names::RowName<&HenkanRow::line>{});
 
 TEST(NsinHenkan, ABadBaseShowsTheFormatWithTheBracketNote) {
   Session s;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "tests/param_names.h"
+
 namespace ravlo {
 namespace {
 
@@ -55,7 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"2*x+1=5&x＝2", true, "2かけるxたす1イコール5。答えはx＝2"},
         ReadingCase{"4:6=2:3&2:3", true, "4たい6イコール2たい3。答えは2たい3"},
         ReadingCase{"3<=x", true, "3しょうなりイコールx"},
-        ReadingCase{"5!", true, "5のかいじょう"}));
+        ReadingCase{"5!", true, "5のかいじょう"}),
+    ravlo::test_names::RowName<&ReadingCase::text>{});
 
 struct TableCase {
   const char* token;
@@ -82,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{"u", "。以下省略"}, TableCase{"&", "。答えは"},
                       TableCase{".", "てん"}, TableCase{"0", "れい"},
                       // no row: left as it is
-                      TableCase{"7", "7"}, TableCase{"x", "x"}, TableCase{"@", "@"}));
+                      TableCase{"7", "7"}, TableCase{"x", "x"}, TableCase{"@", "@"}),
+    ravlo::test_names::RowName<&TableCase::token>{});
 
 TEST(ReadingSteps, DecimalDigitsAreSpacedUntilTheNextNonDigit) {
   EXPECT_EQ(spaceDecimalDigits("12.05+3.5"), "12.0 5 +3.5 ");

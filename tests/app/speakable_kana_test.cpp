@@ -7,6 +7,8 @@
 
 #include "app/model/siki_reading.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo {
 namespace {
 
@@ -60,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         // anything else is left out: other kanji, stray marks, a lone long-vowel mark
         KanaCase{"漢字3$%#", "3"},
         KanaCase{"ー1", "1"},
-        KanaCase{"", ""}));
+        KanaCase{"", ""}),
+    ravlo::test_names::RowName<&KanaCase::reading>{});
 
 // Every token, alone and in a line, comes out speakable.
 TEST(KanaForTheEngine, EveryTokenOfTheAlphabetIsSpeakable) {

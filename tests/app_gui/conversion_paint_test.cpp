@@ -9,6 +9,8 @@
 #include "process/proc_type_table.h"
 #include "render/recording_canvas.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -173,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ProcessRow{"decimal", "0.25", 0, DecimalToFraction, 14},
                       ProcessRow{"repeating", "0.@3", 0, JunkanSyori, 15},
                       ProcessRow{"to mixed", "3b4+3b1=", 1, AnswerAsMixed, 17},
-                      ProcessRow{"to improper", "1k3b2", 0, AnswerAsImproper, 18}));
+                      ProcessRow{"to improper", "1k3b2", 0, AnswerAsImproper, 18}),
+    ravlo::test_names::RowName<&ProcessRow::what>{});
 
 }  // namespace
 }  // namespace ravlo::test

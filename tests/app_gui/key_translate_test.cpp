@@ -5,6 +5,8 @@
 
 #include "app/key_translate.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -81,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"Shift alone is nothing", Qt::Key_Shift, Shift, 0, false, false, false},
         KeyRow{"Control alone is nothing", Qt::Key_Control, Qt::ControlModifier, 0, false, false,
                false},
-        KeyRow{"an accented letter is nothing", Qt::Key_Eacute, None, 0, false, false, false}));
+        KeyRow{"an accented letter is nothing", Qt::Key_Eacute, None, 0, false, false, false}),
+    ravlo::test_names::RowName<&KeyRow::what>{});
 
 TEST(KeyTranslation, ReadsTheEvent) {
   QKeyEvent e(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier, QStringLiteral("+"));

@@ -13,6 +13,8 @@
 #include "expr/inp_check_msg.h"
 #include "window_fixture.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -86,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyRow{"keypad Enter: equals", Qt::Key_Enter, Qt::KeypadModifier, "2+3=5"},
                       KeyRow{"Shift+minus: equals", Qt::Key_Equal, Qt::NoModifier, "2+3=5"},
                       KeyRow{"Left: back space", Qt::Key_Left, Qt::NoModifier, "2+"},
-                      KeyRow{"an unknown key changes nothing", Qt::Key_F3, Qt::NoModifier, "2+3"}));
+                      KeyRow{"an unknown key changes nothing", Qt::Key_F3, Qt::NoModifier, "2+3"}),
+    ravlo::test_names::RowName<&KeyRow::what>{});
 
 TEST(MainWindow, ARefusedKeyShowsTheCheckersMessage) {
   Window w;
@@ -167,7 +170,8 @@ TEST_P(LaterButtons, SayTheyAreNotThereYet) {
 
 INSTANTIATE_TEST_SUITE_P(Buttons, LaterButtons,
                          ::testing::Values(LaterRow{"SikiEditButton", "式エディタ"},
-                                           LaterRow{"NoteOpenButton", "ノート"}));
+                                           LaterRow{"NoteOpenButton", "ノート"}),
+    ravlo::test_names::RowName<&LaterRow::button>{});
 
 TEST(MainWindow, TheSettingsButtonOpensTheSettingsDialog) {
   Window w;
@@ -258,7 +262,8 @@ INSTANTIATE_TEST_SUITE_P(
         MenuRow{"BCtrlB1", "小数→分数(&B)           Ctrl+B", {}},
         MenuRow{"TCtrlT1", "仮分数→帯分数(&T)     Ctrl+T", {}},
         MenuRow{"KCtrlK1", "帯分数→仮分数(&K)     Ctrl+K", {}},
-        MenuRow{"N14", "条件設定ﾎﾞｯｸｽ表示(&J)", {}}));
+        MenuRow{"N14", "条件設定ﾎﾞｯｸｽ表示(&J)", {}}),
+    ravlo::test_names::RowName<&MenuRow::name>{});
 
 TEST(MainWindow, MenuStates) {
   Window w(std::string_view{}, false);

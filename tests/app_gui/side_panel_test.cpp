@@ -9,6 +9,8 @@
 #include "render/tategaki.h"
 #include "window_fixture.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -38,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DateRow{9, 9, 6, "９", "９", "(土)", 0xFF0000},
                       DateRow{12, 31, 1, "12", "31", "(月)", 0x000000},
                       DateRow{10, 1, 3, "10", "１", "(水)", 0x000000},
-                      DateRow{2, 29, 7, "２", "29", "", 0x000000}));
+                      DateRow{2, 29, 7, "２", "29", "", 0x000000}),
+    ravlo::test_names::RowName<&DateRow::month>{});
 
 // Full-width characters are 20 × 20 here, half-width ones 10 × 20.
 RecordingCanvas tenPointCanvas() {
@@ -90,7 +93,8 @@ TEST_P(TategakiPitch, RowsFollowThePitch) {
 
 INSTANTIATE_TEST_SUITE_P(Pitches, TategakiPitch,
                          ::testing::Values(PitchRow{100, 20, 40}, PitchRow{80, 16, 32},
-                                           PitchRow{200, 40, 80}, PitchRow{150, 30, 60}));
+                                           PitchRow{200, 40, 80}, PitchRow{150, 30, 60}),
+    ravlo::test_names::RowName<&PitchRow::pitch>{});
 
 TEST(TategakiDraw, AlignmentMovesTheColumn) {
   for (auto [align, x] : {std::pair{0, 50}, std::pair{1, 40}, std::pair{2, 30}, std::pair{-1, 30}}) {

@@ -7,6 +7,8 @@
 #include "expr/houtei_solver.h"
 #include "window_fixture.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -33,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(Equations, SolveByKey,
                          ::testing::Values(SolveRow{"2*x+1=5", "2*x+1=5&x＝2"},
                                            SolveRow{"3*x<6", "3*x<6&x＜2"},
                                            SolveRow{"x+3b1=1", "x+3b1=1&x＝3b2"},
-                                           SolveRow{"2*x=x+x", "2*x=x+x&x＝(不定)"}));
+                                           SolveRow{"2*x=x+x", "2*x=x+x&x＝(不定)"}),
+    ravlo::test_names::RowName<&SolveRow::typed>{});
 
 TEST(Solve, WithTheTimesSignLeftOut) {
   Window w("[▼式の表示▼]\nKAKERU_ABR=1\n");

@@ -14,6 +14,8 @@
 #include "render/qt/qt_canvas.h"
 #include "render/recording_canvas.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -71,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Only the "#" marks go; what follows them stays as written.
         ParseRow{"@2#### 答え ", {{Kind::Text, "【 答え】"}, {Kind::Break, ""},
                                   {Kind::Expression, "2"}}, 5, 5 + 4},
-        ParseRow{"@1k3b2=5b3&5b3", {{Kind::Expression, "1k3b2=5b3&5b3"}}, 5, 9 + 10}));
+        ParseRow{"@1k3b2=5b3&5b3", {{Kind::Expression, "1k3b2=5b3&5b3"}}, 5, 9 + 10}),
+    ravlo::test_names::RowName<&ParseRow::text>{});
 
 TEST(SplashParse, OtherTextsKeepTheSizeAndShowNoBody) {
   RecordingSink sink;

@@ -7,6 +7,7 @@
 
 #include "core/cp932.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/param_names.h"
 
 namespace ravlo::test {
 namespace {
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{{"--wari-type", "1", "--wari-pnt", "2", "1/3"}, 0, "1/3=0.33R0.01\n", ""},
         // Not a plain decimal division: computed normally.
         CalcCase{{"--wari-type", "1", "3b2/2"}, 0, "3b2/2=3b1\n", ""},
-        CalcCase{{"--wari-type", "0", "7/2"}, 0, "7/2=3k2b1\n", ""}));
+        CalcCase{{"--wari-type", "0", "7/2"}, 0, "7/2=3k2b1\n", ""}),
+    ravlo::test_names::RowName<&CalcCase::args>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, CalcCommand,
@@ -71,7 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "定義不能ｴﾗｰを発生しました。\n"},
         // The checker refuses a malformed text before anything is computed.
         CalcCase{{"1+*2"}, 1, "", "【ｴﾗｰの報告】文字列>> 1+*2\\n\\n◇ｴﾗｰ:: (3字目) [4]: "},
-        CalcCase{{"x*x=4"}, 1, "", "【ご報告!!】ｘの一次式しか計算できません。"}));
+        // A half-typed mixed number at the end has no value to make up.
+        CalcCase{{"1+1k5"}, 1, "", "【ｴﾗｰの報告】文字列>> 1+1k5\\n\\n◇ｴﾗｰ:: (6字目) [9]: "},
+        CalcCase{{"0/9999999k999"}, 1, "", "(14字目) [9]: "},
+        CalcCase{{"x*x=4"}, 1, "", "【ご報告!!】ｘの一次式しか計算できません。"}),
+    ravlo::test_names::RowName<&CalcCase::args>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Usage, CalcCommand,
@@ -83,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CalcCase{{"1+1", "2+2"}, 2, "", "only one EXPR"},
                       CalcCase{{"1+1", "--anssyu"}, 2, "", "needs a value"},
                       CalcCase{{"--ini", "/nonexistent/RavloRS02.ini", "1+1"}, 2, "",
-                               "cannot read the settings file"}));
+                               "cannot read the settings file"}),
+    ravlo::test_names::RowName<&CalcCase::args>{});
 
 TEST(CalcCommand, ManyLinesFromStandardInput) {
   const CliResult r =

@@ -27,7 +27,7 @@ TEST(BunsuuHParse, SplitsAnExpressionFraction) {
       {"[3B1B2]", {"+1", "0", "3", "1B2"}, 0},  // the first "B" splits
       {"[5]", {"+1", "5", "1", "0"}, 0},
       {"[0]", {"0", "0", "1", "0"}, 0},
-      {"[2K5]", {"+1", "5", "1", "0"}, 0},  // without "B" the rest is the integer part
+      {"[2K5]", kBunHInvalid, 4},  // a whole part with no fraction: read as 5 it would lose the 2
       {"3B1]", {"+1", "0", "", ""}, 8},     // drops "3" and "]": "B1" → empty denominator
       {"3B1", kBunHInvalid, 1},
       {"", kBunHInvalid, 1},

@@ -117,6 +117,9 @@ TEST(YakusuuWa, DivisorListsAndSums) {
       {"3^2*5", 0, 5, "   1+3+5+9+15|=33", 33, 5},
       {"2*3^2", 0, 0, "   1+2+3+6+9|=21", 21, 5},  // no line count: no breaks
       {"2*2", 1, 10, "   1+2+4|=7", 7, 3},          // a repeated base counts once
+      // Composite bases count as their primes: 6 is listed once.
+      {"6*2*3", 1, 10, "   1+2+3+4+6+9+12+18+36|=91", 91, 9},
+      {"4^2*2", 0, 10, "   1+2+4+8+16|=31", 31, 5},
       {"2^0*5", 1, 10, "   1+5|=6", 6, 2},
   };
   for (const auto& row : rows) {
@@ -190,8 +193,7 @@ TEST(BunToJunS, DecimalTexts) {
       {1, 19, "0.@052631578947368421"},
       {17, 19, "0.@894736842105263157"},  // the true block, not the rounded 18th place
       {1, 81, "0.@012345679"},
-      {1, 1048576, "0.00000095367431640625"},  // exact even beyond 18 places
-      {1, 4611686018427387904, "0.00000000000000000021684043449710088680149056017398834228515625"},
+      {1, 262144, "0.000003814697265625"},  // 18 places: the most
       {999999999999999998, 999999999999999999, "0.@999999999999999998"},
       {1, 999999999999999999, "0.@000000000000000001"},
       {1, 90, "0.0@1"},
@@ -216,6 +218,16 @@ TEST(BunToJunS, BlocksPastEighteenPlacesAreReported) {
     EXPECT_EQ(sink.boxes()[0].caption, "Report!!");
     EXPECT_EQ(sink.boxes()[0].text,
               "循環幅が18ケタを超えるので、\n\n循環小数の表示ができません。\n\nしくしく･･･ (^_^)");
+  }
+}
+
+TEST(BunToJunS, DecimalsPastEighteenPlacesAreReported) {
+  for (std::int64_t b : {std::int64_t{524288}, std::int64_t{1} << 55, std::int64_t{5} << 40}) {
+    RecordingSink sink;
+    NumberTheory nt(sink);
+    EXPECT_EQ(nt.BunToJunS(1, b), "n") << b;
+    ASSERT_EQ(sink.boxes().size(), 1u);
+    EXPECT_EQ(sink.boxes()[0].text, kJunkanTerminatingTooLong);
   }
 }
 

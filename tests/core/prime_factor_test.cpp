@@ -155,6 +155,11 @@ TEST(PrimeFactor, PrimalityMatchesTrialDivision) {
     EXPECT_TRUE(isPrime64(n)) << n;
 }
 
+TEST(PrimeFactor, ZeroHasNoFactorization) {
+  // Every prime divides 0; the routine must still return.
+  EXPECT_FALSE(factorize64(0).has_value());
+}
+
 TEST(PrimeFactor, StopRequestEndsTheSearch) {
   int asked = 0;
   auto stopAtOnce = [&] { return ++asked >= 1; };

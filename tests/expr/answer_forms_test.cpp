@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/expr/eval_harness.h"
+#include "tests/param_names.h"
 
 namespace ravlo::test {
 namespace {
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChainCase{"m7/3", 2, 1, "m2k3b1=m3b7=m2.33333333333333333u", 1},
         ChainCase{"2/3", 0, 1, "3b2=0.66666666666666666u", 1},
         // An ANSSYU beyond 2 shows both forms.
-        ChainCase{"7/3", 3, 0, "2k3b1=3b7", 1}));
+        ChainCase{"7/3", 3, 0, "2k3b1=3b7", 1}),
+    ravlo::test_names::RowName<&ChainCase::expr>{});
 
 INSTANTIATE_TEST_SUITE_P(
     LongDecimals, AnswerChain,
@@ -57,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 18 places exactly still end.
         ChainCase{"1/262144", 0, 1, "262144b1=0.000003814697265625", 1},
         // A repeating decimal whose 18th place is 0 keeps its last significant digit.
-        ChainCase{"1/9999999999", 0, 1, "9999999999b1=0.0000000001u", 1}));
+        ChainCase{"1/9999999999", 0, 1, "9999999999b1=0.0000000001u", 1}),
+    ravlo::test_names::RowName<&ChainCase::expr>{});
 
 TEST(AnswerChain, WithQuestionAndResultTexts) {
   EvalHarness h;
@@ -110,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AnsDedupeTable,
     ::testing::Values(DedupeCase{"a=2=2=3", "a=2=3"}, DedupeCase{"=6b5=6b5", "=6b5"},
                       DedupeCase{"a=2=3=2", "a=2=3=2"}, DedupeCase{"a=", "a"},
-                      DedupeCase{"a==", "a"}, DedupeCase{"", ""}, DedupeCase{"a", "a"}));
+                      DedupeCase{"a==", "a"}, DedupeCase{"", ""}, DedupeCase{"a", "a"}),
+    ravlo::test_names::RowName<&DedupeCase::in>{});
 
 // ---- Ratios ---------------------------------------------------------------------------
 
@@ -151,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
         RatioCase{"4:", "n", {}}, RatioCase{"46", "n", {}},
         RatioCase{"1/0:2", "n",
                   {"報告!!|★ｴﾗｰ << ０による除算 >>", "報告！|ｴﾗｰ::ｵｰﾊﾞｰﾌﾛｰ等",
-                   "ご報告！|計算ができない式です。"}}));
+                   "ご報告！|計算ができない式です。"}}),
+    ravlo::test_names::RowName<&RatioCase::expr>{});
 
 TEST(HiKantan, WithoutQuestionAndWhateverTheAnswerForms) {
   EvalHarness h;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/expr/eval_harness.h"
+#include "tests/param_names.h"
 
 namespace ravlo::test {
 namespace {
@@ -45,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"2(3+1)", "8"}, ValueCase{"(1+1)(2)", "4"},
                       ValueCase{"m(1+1)^2", "m4"}, ValueCase{"2^m1+0", "2b1"},
                       ValueCase{"(3b2)^2", "9b4"}, ValueCase{"(m2)^3", "m8"},
-                      ValueCase{"1-2-3", "m4"}, ValueCase{"1+1=5", "2"}));
+                      ValueCase{"1-2-3", "m4"}, ValueCase{"1+1=5", "2"}),
+    ravlo::test_names::RowName<&ValueCase::expr>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, SikiCalcValues,
@@ -53,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"0.1@6+0", "6b1"}, ValueCase{"0.@3*3", "1"},
                       ValueCase{"1.@142857+0", "1k7b1"}, ValueCase{"m0.@3+0", "m3b1"},
                       ValueCase{"1.25+0", "1k4b1"}, ValueCase{"1b7+0", "7"},
-                      ValueCase{"3b2+3b1", "1"}, ValueCase{"2b1-2b1", "0"}));
+                      ValueCase{"3b2+3b1", "1"}, ValueCase{"2b1-2b1", "0"}),
+    ravlo::test_names::RowName<&ValueCase::expr>{});
 
 INSTANTIATE_TEST_SUITE_P(
     SpecialOperators, SikiCalcValues,
@@ -65,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"2*5P2+5C2", "50"},
                       ValueCase{"[2K3B1]+0", "2k3b1"}, ValueCase{"[(1+2)B(1+1)]+0", "3b2"},
                       ValueCase{"[mK3B1]+0", "m3b1"}, ValueCase{"[3B1]*3", "1"},
-                      ValueCase{"[3!B2P1]+0", "3b1"}, ValueCase{"[5]+1", "6"}));
+                      ValueCase{"[3!B2P1]+0", "3b1"}, ValueCase{"[5]+1", "6"}),
+    ravlo::test_names::RowName<&ValueCase::expr>{});
 
 // Behaviour chosen where the rules leave it open or read literally give a wrong number.
 INSTANTIATE_TEST_SUITE_P(
@@ -91,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Bracketed whole numbers, fractions that are whole, and expression fractions take "!".
         ValueCase{"(2.0)!+0", "2"}, ValueCase{"(4b8)!+0", "2"}, ValueCase{"[2B4]!+0", "2"},
         // 1.0 is reduced before its power.
-        ValueCase{"1.0^67+0", "1"}));
+        ValueCase{"1.0^67+0", "1"}),
+    ravlo::test_names::RowName<&ValueCase::expr>{});
 
 // ---- Failures: the input text comes back, with the messages in order -----------------
 
@@ -130,6 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(kBunHCalcCaption) + "|" + kBunHCalcText,
                   kReport + "[ ] 内の処理に失敗！"}},
         FailCase{"[2.5K3B1]+1", -5, {kReport + "[ ] 内の処理に失敗！"}},
+        // A whole part with no fraction after it, once 3C1 is computed: no value to lose 2 in.
+        FailCase{"[2K3C1]+0", -5, {kReport + "[ ] 内の処理に失敗！"}},
         FailCase{"3/0", -6, {kZeroDivide, kOverflow, kReport + "計算ができない式です。"}},
         FailCase{"0^m1", -6, {kZeroDivide, kOverflow, kReport + "計算ができない式です。"}},
         FailCase{"0^0", -6, {kOverflow, kReport + "計算ができない式です。"}},
@@ -144,7 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
         // A text the checker refuses shows the checker's report first.
         FailCase{"3b2^2+1", -6,
                  {"ｴﾗｰの報告|文字列>> 3b2^2+1\n\n◇ｴﾗｰ:: (4字目) [28]: 分数の累乗は（ ）でくくる",
-                  kReport + "計算ができない式です。"}}));
+                  kReport + "計算ができない式です。"}}),
+    ravlo::test_names::RowName<&FailCase::expr>{});
 
 TEST(SikiCalc, WithQuestionPrefixesTheQuestionWithoutItsOldAnswer) {
   EvalHarness h;
@@ -261,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // The bound is a little under the int64 maximum.
                       ArrangementCase{9223372036854775800, 1, "9223372036854775800",
                                       "9223372036854775800"},
-                      ArrangementCase{INT64_MAX, 1, "n", "n"}));
+                      ArrangementCase{INT64_MAX, 1, "n", "n"}),
+    ravlo::test_names::RowName<&ArrangementCase::n>{});
 
 TEST(JunKumiSyori, ReplacesEveryPThenEveryC) {
   EvalHarness h;

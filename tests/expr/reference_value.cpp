@@ -67,6 +67,9 @@ Rat power(const Rat& a, long e) {
   if (a.num == 0 && e <= 0) throw UndefinedValue{};
   Rat r{1, 1};
   long n = e < 0 ? -e : e;
+  // Any other base leaves the range within 127 steps; 0, 1 and -1 would take n of them.
+  if (a.num == 0) return Rat{0, 1};
+  if (a.den == 1 && (a.num == 1 || a.num == -1)) return Rat{n % 2 == 0 ? 1 : a.num, 1};
   for (long i = 0; i < n; ++i) r = mul(r, a);
   if (e < 0) r = divide(Rat{1, 1}, r);
   return r;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/expr/question_generator.h"
+#include "tests/param_names.h"
 
 namespace ravlo::test {
 namespace {
@@ -34,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefCase{"[mK3B1]", -1, 3}, RefCase{"m[3B1]^2", 1, 9},
                       RefCase{"5P2", 20, 1}, RefCase{"5C2", 10, 1}, RefCase{"5C0", 1, 1},
                       RefCase{"(2+4)!", 720, 1}, RefCase{"m3!", -6, 1},
-                      RefCase{"2*(m3)", -6, 1}, RefCase{"2*m3", -6, 1}));
+                      RefCase{"2*(m3)", -6, 1}, RefCase{"2*m3", -6, 1}),
+    ravlo::test_names::RowName<&RefCase::text>{});
 
 TEST(ReferenceValues, UndefinedAndHugeAreToldApart) {
   for (const char* t : {"1/0", "0^0", "0^m1", "(m3)!", "(3b2)!", "2P3", "[2K3Bm1]", "1/(1-1)"})

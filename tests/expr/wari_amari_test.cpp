@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/param_names.h"
+
 namespace ravlo {
 namespace {
 
@@ -32,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         WariCase{"9999999999999999999/7", 0, "1428571428571428571R2"},
         WariCase{"1/0.999999999999999999", 2, "1R0.000000000000000001"},
         // A negative place count is taken as none.
-        WariCase{"7/2", -1, "3R1"}));
+        WariCase{"7/2", -1, "3R1"}),
+    ravlo::test_names::RowName<&WariCase::expr>{});
 
 INSTANTIATE_TEST_SUITE_P(
     NotAPlainDivision, WariAmariTable,
@@ -45,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WariCase{"1.2.3/2", 0, "n"}, WariCase{"", 0, "n"},
                       // Figures beyond the working range fall back to the normal answer.
                       WariCase{"99999999999999999999999999999999999999999/1", 0, "n"},
-                      WariCase{"1/3", 40, "n"}));
+                      WariCase{"1/3", 40, "n"}),
+    ravlo::test_names::RowName<&WariCase::expr>{});
 
 }  // namespace
 }  // namespace ravlo

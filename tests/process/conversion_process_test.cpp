@@ -192,6 +192,11 @@ TEST(ConversionProcess, DecimalNotes) {
   Outcome repeats;
   convert(repeats, ConversionKind::Decimal, "3b1", 0);
   EXPECT_EQ(repeats.result.note, "【割り切れません】");
+  // It ends only at the 62nd place: shown cut, as the answer chain shows it.
+  Outcome late;
+  convert(late, ConversionKind::Decimal, "4611686018427387904b461", 0);
+  EXPECT_EQ(late.result.line, "4611686018427387904b461=0.0000000000000001u");
+  EXPECT_EQ(late.result.note, "【割り切れました】");
 }
 
 TEST(ConversionProcess, Refusals) {

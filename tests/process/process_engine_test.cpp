@@ -207,6 +207,21 @@ TEST(CalcProcMake, GroupProcedureCommonDenominatorFailureIsReported) {
   EXPECT_EQ(fx.sink.boxes().back().text, "◆通分に失敗しました！");
 }
 
+TEST(CalcProcMake, AConversionThatOverflowsStopsTheProcess) {
+  // The improper form of the mixed number does not fit: no step may show "n" for a value.
+  EngineFixture fx;
+  EXPECT_EQ(fx.engine.CalcProcMake("4611686018427387904k2b1+0", true), 0);
+  EXPECT_FALSE(fx.ctx.ProcOK);
+  EXPECT_EQ(fx.ctx.ProcText, "");
+  ASSERT_EQ(fx.sink.boxes().size(), 1u);
+  EXPECT_EQ(fx.sink.boxes()[0].text, "積の結果がint64の範囲を超えた。");
+  for (int mode : {0, 1}) {
+    EngineFixture each(mode);
+    each.engine.CalcProcMake("4611686018427387904k2b1+1k2b1", true);
+    EXPECT_EQ(each.ctx.ProcText.find('n'), std::string::npos) << each.ctx.ProcText;
+  }
+}
+
 TEST(ProcessEngine, ZeroDivisionReport) {
   EngineFixture fx;
   fx.engine.reportZeroDivision();

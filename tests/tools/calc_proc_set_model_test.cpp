@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "tests/app/calc_state_support.h"
+#include "tests/param_names.h"
 #include "tools/model/calc_proc_set_model.h"
 
 namespace ravlo::test {
@@ -56,7 +57,8 @@ TEST_P(DivisorChoices, SetBothSettingsAndComeBack) {
 
 INSTANTIATE_TEST_SUITE_P(Items, DivisorChoices,
                          ::testing::Values(DivisorRow{0, 0, 10}, DivisorRow{1, 0, 5},
-                                           DivisorRow{2, 1, 10}, DivisorRow{3, 1, 5}));
+                                           DivisorRow{2, 1, 10}, DivisorRow{3, 1, 5}),
+    ravlo::test_names::RowName<&DivisorRow::index>{});
 
 TEST(CalcProcSetModel, ReturnKeyAndQuotientWithRemainder) {
   Session s;

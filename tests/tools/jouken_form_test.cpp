@@ -13,6 +13,8 @@
 #include "dialog_support.h"
 #include "tools/jouken_form.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -426,7 +428,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PaiLeaving,
                                            LeaveRow{"3.", "数値の末尾が '.' は不適切です。", 1},
                                            LeaveRow{"3.1a", "数値として不適切です。", 3},
                                            LeaveRow{"3.1.5", "'.' が複数あります。", 3},
-                                           LeaveRow{"3.１a", "数値として不適切です。", 2}));
+                                           LeaveRow{"3.１a", "数値として不適切です。", 2}),
+    ravlo::test_names::RowName<&LeaveRow::text>{});
 
 TEST(JoukenForm, AGoodPiTextLeavesQuietly) {
   Jouken j;
@@ -470,7 +473,8 @@ TEST_P(Closers, CloseAndTakeTheAnswerForm) {
   EXPECT_EQ(j.w.settings().ANSSYU, 2) << how;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Closers, ::testing::Values("Esc", "Alt+C", "閉", "window"));
+INSTANTIATE_TEST_SUITE_P(Ways, Closers, ::testing::Values("Esc", "Alt+C", "閉", "window"),
+    ravlo::test_names::TextName{});
 
 TEST(JoukenForm, TheYenKeyTypesThePiTextChosen) {
   Window w;

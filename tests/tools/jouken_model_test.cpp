@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "tests/app/calc_state_support.h"
+#include "tests/param_names.h"
 #include "tools/model/jouken_model.h"
 
 namespace ravlo::test {
@@ -90,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](CalcState& st) { return st.settings().CURSOLTEMPO == 2000; },
                  E::CursorTimer},
         WriteRow{"line feed below 1", C::UpDown4, -3,
-                 [](CalcState& st) { return st.settings().GYOKEISUU == 1; }, E::Repaint}));
+                 [](CalcState& st) { return st.settings().GYOKEISUU == 1; }, E::Repaint}),
+    ravlo::test_names::RowName<&WriteRow::what>{});
 
 TEST(JoukenModel, ProcessOffTakesTheMarginAway) {
   Session s([](CalcSettings& cs) { cs.PROCDSP = true; });

@@ -5,6 +5,8 @@
 
 #include "tools/model/pai_check.h"
 
+#include "tests/param_names.h"
+
 namespace ravlo::test {
 namespace {
 
@@ -49,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Positions and lengths count characters, not bytes.
         PaiRow{"3.１4", false, kPaiNotNumberText, 2},
         PaiRow{"３．１", false, kPaiNotNumberText, 0},
-        PaiRow{"π3.14", false, kPaiNotNumberText, 0}));
+        PaiRow{"π3.14", false, kPaiNotNumberText, 0}),
+    ravlo::test_names::RowName<&PaiRow::text>{});
 
 TEST(PaiText, AFullWidthCharacterCountsTwoTowardsTheLength) {
   std::string ten;
