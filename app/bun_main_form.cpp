@@ -36,6 +36,7 @@
 #include "app/side_panel.h"
 #include "app/window_voice.h"
 #include "render/qt/qt_canvas.h"
+#include "tools/tool_windows.h"
 
 namespace ravlo {
 namespace {
@@ -103,7 +104,9 @@ class BunMainForm::CommandRouter final : public CalcCommandHandler {
  public:
   explicit CommandRouter(BunMainForm& form) : form_(form) {}
   void run(CalcCommand command) override { form_.runCommand(command); }
-  bool toolBoxOpen() const override { return false; }
+  bool toolBoxOpen() const override {
+    return form_.toolWindows_ && form_.toolWindows_->toolBoxOpen();
+  }
 
  private:
   BunMainForm& form_;
@@ -147,9 +150,11 @@ BunMainForm::BunMainForm(Options options)
   inputForm_->onVisibilityChanged = [this] { updateInputPanelCheck(); };
   state_.InputFormCreate();
   placeInputForm();
+  toolWindows_ = std::make_unique<ToolWindows>(state_, toolHooks(), this);
 }
 
 BunMainForm::~BunMainForm() {
+  toolWindows_.reset();
   timer1_.stop();
   state_.setView(nullptr);
   state_.setCommands(nullptr);
@@ -519,6 +524,10 @@ void BunMainForm::runCommand(CalcCommand command) {
       screenChanged();
       return;
     case CalcCommand::ReadAloud: readAloud(); return;
+    case CalcCommand::ExpressionEditor: toolWindows_->SikiEditOpen(); return;
+    case CalcCommand::ExpressionMemo: toolWindows_->openMemo(); return;
+    case CalcCommand::SubstitutionBox: toolWindows_->openBox(); return;
+    case CalcCommand::FocusToolBox: toolWindows_->focusToolBox(); return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -676,6 +685,8 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
     settings_.MAINHEIGHT = place.height();
     settings_.MAINWIDTH = place.width();
   }
+  // The memo keeps its entries in the settings.
+  toolWindows_->closeAll();
   SettingsSave(settings_, settingsFile_, sink_);
   if (inputForm_) inputForm_->hide();
   event->accept();

@@ -31,6 +31,7 @@ namespace ravlo {
 class CalcScreen;
 class InputForm;
 class SidePanel;
+class ToolWindows;
 class WindowVoice;
 
 inline constexpr std::string_view kHelpChmName = "RavloRS02.chm";
@@ -109,6 +110,8 @@ class BunMainForm final : public QMainWindow {
   bool settingsDialogOpen() const { return joukenFormOpen_; }
   // What the tool dialogs may ask of this window.
   ToolHooks toolHooks();
+  // The expression editor, the memo and the substitution box.
+  ToolWindows& toolWindows() { return *toolWindows_; }
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);
   void cursorTick();
@@ -150,6 +153,7 @@ class BunMainForm final : public QMainWindow {
   std::unique_ptr<ScreenView> view_;
   std::unique_ptr<CommandRouter> router_;
   std::unique_ptr<WindowVoice> voice_;
+  std::unique_ptr<ToolWindows> toolWindows_;
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;

@@ -23,10 +23,11 @@ const Command kCommands[] = {
     {"base", ravlo::cli::runBase},
     {"render", ravlo::cli::runRender},
     {"convert", ravlo::cli::runConvert},
+    {"subst", ravlo::cli::runSubst},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, subst)";
 
 }  // namespace
 
