@@ -2,7 +2,6 @@
 #include <QAction>
 
 #include "app/bun_main_form.h"
-#include "app/input_form.h"
 #include "app/side_panel.h"
 #include "tools/calc_proc_set_form.h"
 #include "tools/jouken_form.h"
@@ -21,10 +20,6 @@ ToolHooks BunMainForm::toolHooks() {
     if (QAction* n20 = action("N20")) n20->setChecked(state_.SoinsuuAbort);
   };
   h.notAvailable = [this](std::string_view feature) { notAvailable(feature); };
-  h.minimizeInputPanel = [this] {
-    if (inputForm_ && inputForm_->isVisible()) inputForm_->showMinimized();
-    updateInputPanelCheck();
-  };
   return h;
 }
 

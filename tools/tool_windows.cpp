@@ -65,9 +65,9 @@ SikiEditForm* ToolWindows::createEditor(EditorOpener opener, SikiEditTarget targ
   auto* editor = new SikiEditForm(*this, opener, std::move(target), text, parent);
   if (opener != EditorOpener::Memo) editor->setWindowModality(Qt::WindowModal);
   editor_ = editor;
-  if (opener != EditorOpener::MainWindow && hooks_.minimizeInputPanel) {
-    hooks_.minimizeInputPanel();
-  }
+  // The input panel goes out of the way. Hidden, not minimized: a window manager iconifies
+  // the main window together with a tool window of its own.
+  state_.runCommand(CalcCommand::HideInputPanel);
   editor->show();
   bringForward(editor, editor->field());
   return editor;
@@ -75,7 +75,6 @@ SikiEditForm* ToolWindows::createEditor(EditorOpener opener, SikiEditTarget targ
 
 void ToolWindows::SikiEditOpen() {
   if (shown(editor_)) return;
-  state_.runCommand(CalcCommand::HideInputPanel);
   createEditor(EditorOpener::MainWindow, SikiEditTarget(), state_.InpSiki, mainWindow_);
 }
 

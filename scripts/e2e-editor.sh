@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Starts the desktop program on a virtual X server with a window manager, opens the
+# expression editor with Alt+E, types 3b2+1 and computes it with Ctrl+Enter; then opens the
+# substitution box with Alt+D, substitutes x=3b2 into x^2+1 and computes that. A screenshot
+# of the whole screen after each.
+#   scripts/e2e-editor.sh [OUTDIR]      (default docs/)
+# Needs xvfb-run, openbox, xdotool and ImageMagick's import; not part of the test run.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+bin=${RAVLO_BIN:-$root/build/bin/ravlo}
+outdir=$(realpath -m "${1:-$root/docs}")
+[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
+mkdir -p "$outdir"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin" "$work/ravlo"
+
+cat > "$work/session.sh" <<'INNER'
+set -euo pipefail
+work=$1
+outdir=$2
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+"$work/ravlo" &
+pid=$!
+
+window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || { echo "no window '$1'" >&2; kill "$pid" "$wm"; exit 1; }
+  echo "$id"
+}
+
+main=$(window 'ラヴロ')
+sleep 0.5
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" alt+e
+editor=$(window '式エディタ')
+xdotool windowactivate --sync "$editor"
+xdotool type --delay 80 '3b2+1'
+xdotool key ctrl+Return
+sleep 1
+import -window root "$outdir/editor.png"
+xdotool key alt+c
+sleep 0.5
+
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" alt+d
+box=$(window '数値代入')
+xdotool windowactivate --sync "$box"
+xdotool type --delay 80 'x^2+1'
+xdotool key shift+Tab shift+Tab shift+Tab
+xdotool type --delay 80 '3b2'
+xdotool key alt+k
+sleep 1
+import -window root "$outdir/substitution.png"
+
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" ctrl+alt+x 2>/dev/null || true
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then kill "$pid"; fi
+wait "$pid" || true
+kill "$wm" 2>/dev/null || true
+INNER
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$work" "$outdir"
+echo "screenshots: $outdir/editor.png $outdir/substitution.png"
