@@ -209,19 +209,17 @@ class EditorOpeningView final : public NoteView {
 TEST(EditorForNotebook, TheNotebooksEditCommandOpensItOnTheSelectedProblem) {
   Session s;
   ToolSession session;
-  NoteDoc doc;
-  doc.appendSiki("1+1=");
-  doc.appendSiki("3b2+1=");
-  doc.SelNo = 2;
-  NoteCommands commands(doc, s.sink);
-  EditorOpeningView view(*s, session, doc);
+  Notebook n;
+  n.doc.EditBuffer.clear();
+  NoteCommands commands(n.doc, s.sink);
+  EditorOpeningView view(*s, session, n.doc);
   commands.setView(&view);
   ASSERT_TRUE(commands.editSelected());
   EXPECT_EQ(view.opened, "3b2+1=");
-  EXPECT_EQ(doc.Siki(2), "3b2+1=1k3b2&1k3b2");
+  EXPECT_EQ(n.doc.Siki(2), "3b2+1=1k3b2&1k3b2");
   // Undo brings the problem back as it was before the editor.
   commands.NoteUndo();
-  EXPECT_EQ(doc.Siki(2), "3b2+1=");
+  EXPECT_EQ(n.doc.Siki(2), "3b2+1=");
 }
 
 TEST(EditorForNotebook, WithoutASelectionNothingIsWritten) {
@@ -308,15 +306,6 @@ TEST(EditorClose, RestoreBringsBackWhatTheEditorShowed) {
   e.s->SikiClear();
   e.s->SikiRestore();
   EXPECT_EQ(e.s->InpSiki, "3b2+1");
-}
-
-TEST(EditorKeyDiversion, SwitchesTheSetting) {
-  Editor e;
-  EXPECT_FALSE(e.model.keyDiversion());
-  EXPECT_TRUE(e.model.switchKeyDiversion());
-  EXPECT_EQ(e.s.settings.KEYTENYOU, 1);
-  EXPECT_FALSE(e.model.switchKeyDiversion());
-  EXPECT_EQ(e.s.settings.KEYTENYOU, 0);
 }
 
 }  // namespace
