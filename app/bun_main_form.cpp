@@ -4,7 +4,6 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -20,21 +19,23 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <system_error>
 
 #include "app/calc_screen.h"
+#include "app/help_form.h"
 #include "app/houtei_dsp.h"
 #include "app/input_form.h"
 #include "app/key_translate.h"
 #include "app/main_display.h"
 #include "app/model/conversion_router.h"
+#include "app/model/help_guide.h"
 #include "app/model/read_aloud.h"
 #include "app/model/settings_file.h"
 #include "app/side_panel.h"
 #include "app/window_voice.h"
+#include "tools/const_box.h"
 #include "render/qt/qt_canvas.h"
 #include "tools/tool_windows.h"
 
@@ -105,7 +106,8 @@ class BunMainForm::CommandRouter final : public CalcCommandHandler {
   explicit CommandRouter(BunMainForm& form) : form_(form) {}
   void run(CalcCommand command) override { form_.runCommand(command); }
   bool toolBoxOpen() const override {
-    return form_.toolWindows_ && form_.toolWindows_->toolBoxOpen();
+    return (form_.constBox_ && form_.constBox_->isOpen()) ||
+           (form_.toolWindows_ && form_.toolWindows_->toolBoxOpen());
   }
 
  private:
@@ -151,6 +153,7 @@ BunMainForm::BunMainForm(Options options)
   state_.InputFormCreate();
   placeInputForm();
   toolWindows_ = std::make_unique<ToolWindows>(state_, toolHooks(), this);
+  toolWindows_->makeConstantsBox = [this]() -> ConstBox& { return constantsBox(); };
 }
 
 BunMainForm::~BunMainForm() {
@@ -356,24 +359,7 @@ void BunMainForm::createMenus() {
   addItem(help, "HelpView", "『ラヴロ』のヘルプ(&H)", QKeySequence(Qt::Key_F1),
           [this] { helpView(); });
   addItem(help, "N17", "ｱﾄﾞﾊﾞｲｽ解説", QKeySequence(Qt::Key_F2), {})->setEnabled(false);
-  addItem(help, "About1", "バージョン情報(&A)...", {}, [this] {
-    QDialog about(this);
-    about.setObjectName("AboutForm");
-    about.setWindowTitle(QStringLiteral("バージョン情報"));
-    about.setAccessibleName(QStringLiteral("バージョン情報"));
-    auto* col = new QVBoxLayout(&about);
-    auto* product = new QLabel(QStringLiteral("分数計算器『ラヴロ(RS)』"), &about);
-    product->setAccessibleName(product->text());
-    auto* version = new QLabel(QStringLiteral("Version RS02 (Linux)"), &about);
-    version->setAccessibleName(version->text());
-    auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
-    ok->setAccessibleName(QStringLiteral("OK"));
-    connect(ok, &QDialogButtonBox::accepted, &about, &QDialog::accept);
-    col->addWidget(product);
-    col->addWidget(version);
-    col->addWidget(ok);
-    about.exec();
-  });
+  addItem(help, "About1", "バージョン情報(&A)...", {}, [this] { versionDialog(); });
 
   // The popup menu of the calculation screen.
   popupMenu1_ = new QMenu(this);
@@ -527,7 +513,15 @@ void BunMainForm::runCommand(CalcCommand command) {
     case CalcCommand::ExpressionEditor: toolWindows_->SikiEditOpen(); return;
     case CalcCommand::ExpressionMemo: toolWindows_->openMemo(); return;
     case CalcCommand::SubstitutionBox: toolWindows_->openBox(); return;
-    case CalcCommand::FocusToolBox: toolWindows_->focusToolBox(); return;
+    case CalcCommand::ConstantsBox: constantsBox().open(TeisuuOwner::InputPanel); return;
+    case CalcCommand::FocusToolBox:
+      // The constants box first, then the substitution box, then the memo.
+      if (constBox_ && constBox_->isOpen()) {
+        constBox_->focus();
+      } else {
+        toolWindows_->focusToolBox();
+      }
+      return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -585,6 +579,21 @@ void BunMainForm::helpView() {
       return;
     }
     sink_.status("◆" + std::string(kHelpChmName) + " を開くプログラムがありません。");
+    return;
+  }
+  if (auto* open = findChild<HelpForm*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (open->isMinimized()) open->showNormal();
+    open->raise();
+    open->activateWindow();
+    return;
+  }
+  const std::vector<std::filesystem::path> folders =
+      options_.helpFolders.empty() ? helpGuideFolders(exeDir_) : options_.helpFolders;
+  if (const auto firstPage = findHelpGuide(folders)) {
+    auto* help = new HelpForm(*firstPage, this);
+    help->move(x() + 40, y() + 40);
+    help->show();
+    help->activateWindow();
     return;
   }
   sink_.box(kHelpMissingCaption, std::string(kHelpChmName) + std::string(kHelpMissingSuffix),

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/model/calc_settings.h"
 #include "app/calc_print.h"
@@ -29,6 +30,7 @@ class QScrollBar;
 namespace ravlo {
 
 class CalcScreen;
+class ConstBox;
 class InputForm;
 class SidePanel;
 class ToolWindows;
@@ -65,6 +67,9 @@ class BunMainForm final : public QMainWindow {
     std::filesystem::path exeDir;        // empty: the program's folder (help file)
     RecordingSink* recording = nullptr;  // tests: boxes and small messages go here
     Voice* voice = nullptr;              // tests: speech goes here instead of espeak-ng
+    // Where the user guide is looked for; empty: beside the program, where it is installed,
+    // then the source tree.
+    std::vector<std::filesystem::path> helpFolders{};
   };
 
   BunMainForm();
@@ -100,6 +105,8 @@ class BunMainForm final : public QMainWindow {
   void readAloud();
   void inputPanelSwitch();
   void windowA4Width();
+  // F1: the compiled help file with the desktop's viewer, else the user guide in the help
+  // window (one; a second F1 brings it to the front), else the message that it is missing.
   void helpView();
   // Print1: the calculation screen on paper.
   void printScreen();
@@ -112,6 +119,10 @@ class BunMainForm final : public QMainWindow {
   ToolHooks toolHooks();
   // The expression editor, the memo and the substitution box.
   ToolWindows& toolWindows() { return *toolWindows_; }
+  // The constants box and its calculator, kept for the run.
+  ConstBox& constantsBox();
+  // The version window, modal.
+  void versionDialog();
   // The calculation-screen font becomes f (also what Apply does); measures and repaints.
   void applyCalcFont(const QFont& f);
   void cursorTick();
@@ -168,6 +179,8 @@ class BunMainForm final : public QMainWindow {
   bool firstActivation_ = true;
   bool closing_ = false;
   bool joukenFormOpen_ = false;
+  bool goalEditorOpen_ = false;
+  std::unique_ptr<ConstBox> constBox_;
 };
 
 }  // namespace ravlo

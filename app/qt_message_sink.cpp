@@ -83,8 +83,10 @@ BoxAnswer QtMessageSink::box(std::string_view caption, std::string_view text, Bo
   if (recording_) return recording_->box(caption, text, buttons, icon);
   const bool wasWatching = watching_;
   finishWork();  // the box needs the keyboard and the mouse
+  // Over the window in use: a box from a tool window that stays on top is not hidden under it.
+  QWidget* active = QApplication::activeWindow();
   QMessageBox mb(boxIcon(icon), toQString(caption), toQString(text), standardButtons(buttons),
-                 window_);
+                 active ? active : window_.data());
   mb.setAccessibleName(toQString(caption));
   const int result = mb.exec();
   if (wasWatching) interruptRequested();

@@ -1,10 +1,15 @@
 // The main window's side of the tool dialogs: what they may ask of it.
 #include <QAction>
+#include <QApplication>
 
 #include "app/bun_main_form.h"
 #include "app/side_panel.h"
 #include "tools/calc_proc_set_form.h"
+#include "tools/const_box.h"
 #include "tools/jouken_form.h"
+#include "tools/mokuhyou_edit_form.h"
+#include "tools/tool_windows.h"
+#include "tools/version_form.h"
 
 namespace ravlo {
 
@@ -20,8 +25,31 @@ ToolHooks BunMainForm::toolHooks() {
     if (QAction* n20 = action("N20")) n20->setChecked(state_.SoinsuuAbort);
   };
   h.notAvailable = [this](std::string_view feature) { notAvailable(feature); };
+  h.editGoals = [this](const std::vector<std::string>& goals) {
+    goalEditorOpen_ = true;
+    struct Reset {
+      bool& flag;
+      ~Reset() { flag = false; }
+    } reset{goalEditorOpen_};
+    QWidget* over = QApplication::activeModalWidget();
+    return runMokuhyouEditForm(goals, settings_, sink_, [this] {
+      placePanels();
+      if (sidePanel_) sidePanel_->GoalDsp();
+    }, over ? over : this);
+  };
+  h.goalEditorOpen = [this] { return goalEditorOpen_; };
   return h;
 }
+
+ConstBox& BunMainForm::constantsBox() {
+  if (!constBox_) {
+    constBox_ = std::make_unique<ConstBox>(state_, this, toolHooks());
+    if (toolWindows_) toolWindows_->wireConstantsBox(*constBox_);
+  }
+  return *constBox_;
+}
+
+void BunMainForm::versionDialog() { runVersionForm(this); }
 
 void BunMainForm::settingsDialog() {
   if (joukenFormOpen_) return;

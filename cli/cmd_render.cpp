@@ -11,14 +11,13 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/calc_solve.h"
 #include "cli/commands.h"
+#include "cli/headless_gui.h"
 #include "core/bunsuu_h.h"
 #include "core/number_text.h"
 #include "core/stream_sink.h"
@@ -30,7 +29,6 @@
 #include "process/process_engine.h"
 #include "render/expr_renderer.h"
 #include "render/process_draw.h"
-#include "render/qt/font_setup.h"
 #include "render/qt/qt_canvas.h"
 
 namespace ravlo::cli {
@@ -43,16 +41,6 @@ constexpr Color kBarPen = 0x808000;      // the calculation screen's pen
 constexpr double kDpi = 96.0;
 
 enum class Format { Png, Pdf };
-
-// Qt's own notices (a missing runtime directory and the like) are not the program's messages:
-// standard error carries only those.
-void dropQtNotices(QtMsgType type, const QMessageLogContext&, const QString& text) {
-  if (type == QtFatalMsg) {
-    std::fputs(text.toLocal8Bit().constData(), stderr);
-    std::fputc('\n', stderr);
-    std::abort();
-  }
-}
 
 bool endsWithNoCase(std::string_view s, std::string_view suffix) {
   if (s.size() < suffix.size()) return false;
@@ -290,14 +278,7 @@ int runRender(const Args& args, CliIo& io) {
       pieces[i].line = lines[i];
   }
 
-  // Drawing needs fonts, and fonts need a GUI application; no display is needed.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qInstallMessageHandler(dropQtNotices);
-  int argc = 1;
-  char name[] = "ravlo-cli";
-  char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
-  setupFontSubstitutions();
+  const auto app = startHeadlessGui();
   const int status = render(pieces, out, format, fontSize, io);
   // Standard input: a line that failed is drawn as typed and the run still succeeds.
   if (status == kOk && !computed && expr != "-") return kFailed;

@@ -27,4 +27,14 @@ int runSubst(const Args& args, CliIo& io);
 // worked solution.
 int runConvert(const Args& args, CliIo& io);
 
+// speak [--rate N] [--volume N] [--ini FILE] EXPR -o OUT.wav: the line spoken into a WAV file;
+// speak --text EXPR: its reading.
+int runSpeak(const Args& args, CliIo& io);
+
+// notebook compute [--ini FILE] IN.siki [-o OUT.siki]: compute-all of the notebook, written
+// back; notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf: its printed page.
+int runNotebook(const Args& args, CliIo& io);
+// real FUNC ARGS: what the constants box's real-number calculator puts into its input field.
+int runReal(const Args& args, CliIo& io);
+
 }  // namespace ravlo::cli

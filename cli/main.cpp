@@ -23,11 +23,14 @@ const Command kCommands[] = {
     {"base", ravlo::cli::runBase},
     {"render", ravlo::cli::runRender},
     {"convert", ravlo::cli::runConvert},
+    {"speak", ravlo::cli::runSpeak},
+    {"notebook", ravlo::cli::runNotebook},
+    {"real", ravlo::cli::runReal},
     {"subst", ravlo::cli::runSubst},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, subst)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook, real, subst)";
 
 }  // namespace
 

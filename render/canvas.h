@@ -38,6 +38,7 @@ struct FontSpec {
   bool bold = false;
   bool underline = false;
   bool fixedPitch = false;
+  bool italic = false;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 

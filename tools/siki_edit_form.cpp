@@ -6,6 +6,7 @@
 #include "app/model/calc_state.h"
 #include "notebook/model/note_doc.h"
 #include "render/qt/qt_canvas.h"
+#include "tools/const_box.h"
 #include "tools/dainyuu_form.h"
 #include "tools/form_widgets.h"
 #include "tools/model/screen_line.h"
@@ -126,6 +127,11 @@ void SikiEditForm::putText(std::string_view text) {
   field_->setFocus(Qt::OtherFocusReason);
 }
 
+void SikiEditForm::appendText(std::string_view text) {
+  field_->end(false);
+  insert(text);
+}
+
 void SikiEditForm::apply(const EditorOutcome& outcome) {
   errorLine_->setText(toQString(outcome.errorLine));
   if (outcome.selectChar >= 0) selectChar(outcome.selectChar);
@@ -196,7 +202,13 @@ void SikiEditForm::boxButton() {
 
 void SikiEditForm::settingsButton() { tools_.state().runCommand(CalcCommand::SettingsDialog); }
 
-void SikiEditForm::constantsButton() { tools_.state().runCommand(CalcCommand::ConstantsBox); }
+void SikiEditForm::constantsButton() {
+  if (!tools_.makeConstantsBox) {
+    tools_.state().runCommand(CalcCommand::ConstantsBox);
+    return;
+  }
+  tools_.makeConstantsBox().open(TeisuuOwner::Editor);
+}
 
 void SikiEditForm::keepAside() { model_.keepAside(text()); }
 
@@ -225,8 +237,11 @@ std::function<void()> SikiEditForm::keyAction(const QKeyEvent& event) {
       return [this] {
         if (!tools_.focusMemo()) tools_.focusBox();
       };
-    // The constants box the F7 key goes to is not there yet.
-    case ToolKey::F7: return [] {};
+    case ToolKey::F7:
+      return [this] {
+        const ConstBox* box = tools_.constantsBox();
+        if (box && box->isOpen()) constantsButton();
+      };
     case ToolKey::EqualKaigyo: return [this] { tools_.state().EqualKaigyoSwitch(); };
     case ToolKey::Solve: return [this] { solve(); };
   }
@@ -247,6 +262,8 @@ void SikiEditForm::done(int result) {
   if (!closed_) {
     closed_ = true;
     model_.closed();
+    // A constants box of the editor's stays, for the calculation screen.
+    if (ConstBox* box = tools_.constantsBox()) box->editorClosed();
   }
   ToolDialog::done(result);
   if (!tools_.focusMemo()) tools_.focusBox();

@@ -30,6 +30,8 @@ class SikiEditForm final : public ToolDialog {
   std::string text() const { return field_->text().toStdString(); }
   // The memo or the box hands a text over: the field takes it, and the focus.
   void putText(std::string_view text);
+  // The constants box inserts a value: at the end of the field.
+  void appendText(std::string_view text);
 
   // The buttons.
   void display();

@@ -101,6 +101,16 @@ bool ToolDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
+bool ToolDialog::event(QEvent* event) {
+  // A key the dialog takes with no control focused comes to the dialog itself: claimed here,
+  // it is not taken for a button's mnemonic first.
+  if (event->type() == QEvent::ShortcutOverride && keyAction(*static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QDialog::event(event);
+}
+
 void ToolDialog::keyPressEvent(QKeyEvent* event) {
   if (std::function<void()> action = keyAction(*event)) {
     action();

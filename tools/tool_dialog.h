@@ -33,6 +33,7 @@ class ToolDialog : public QDialog {
   // keys it leaves to the control.
   virtual std::function<void()> keyAction(const QKeyEvent& event) = 0;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 };
 

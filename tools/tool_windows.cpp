@@ -4,6 +4,7 @@
 
 #include "app/model/calc_state.h"
 #include "notebook/model/note_doc.h"
+#include "tools/const_box.h"
 #include "tools/dainyuu_form.h"
 #include "tools/model/dainyuu_model.h"
 #include "tools/model/siki_edit_model.h"
@@ -39,6 +40,11 @@ ToolWindows::ToolWindows(CalcState& state, ToolHooks hooks, QWidget* mainWindow)
 }
 
 ToolWindows::~ToolWindows() {
+  if (constBox_) {
+    constBox_->appendToEditor = {};
+    constBox_->focusEditor = {};
+    constBox_->openEditor = {};
+  }
   delete editor_.data();
   delete memo_.data();
   delete box_.data();
@@ -148,6 +154,17 @@ void ToolWindows::focusMainWindow() {
   if (!mainWindow_) return;
   mainWindow_->raise();
   mainWindow_->activateWindow();
+}
+
+void ToolWindows::wireConstantsBox(ConstBox& box) {
+  constBox_ = &box;
+  box.appendToEditor = [this](std::string_view value) {
+    SikiEditForm* e = editor();
+    if (e) e->appendText(value);
+    return e != nullptr;
+  };
+  box.focusEditor = [this] { return focusEditor(); };
+  box.openEditor = [this] { openEditor(EditorOpener::ConstantsBox); };
 }
 
 void ToolWindows::closeAll() {

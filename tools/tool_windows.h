@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,7 @@ class QWidget;
 namespace ravlo {
 
 class CalcState;
+class ConstBox;
 class SikiEditForm;
 class SEMemoForm;
 class DainyuuForm;
@@ -64,6 +66,13 @@ class ToolWindows final : public QObject {
   bool focusBox();
   void focusMainWindow();
 
+  // The constants box, which the main window makes when it is first needed; then it is wired
+  // here to the editor, whose field it fills and which it focuses or opens.
+  std::function<ConstBox&()> makeConstantsBox;
+  void wireConstantsBox(ConstBox& box);
+  // Null until the main window made it.
+  ConstBox* constantsBox() const { return constBox_; }
+
   // The program ends: the memo writes its entries into the settings, every window closes.
   void closeAll();
 
@@ -83,6 +92,7 @@ class ToolWindows final : public QObject {
   QPointer<SikiEditForm> editor_;
   QPointer<SEMemoForm> memo_;
   QPointer<DainyuuForm> box_;
+  ConstBox* constBox_ = nullptr;
   // The main window's client area when the program started.
   int startTop_ = 0;
   int startRight_ = 0;

@@ -69,8 +69,11 @@ bool writeWav(const std::filesystem::path& file, const PcmBuffer& pcm) {
   }
   std::error_code ec;
   std::filesystem::rename(temp, file, ec);
-  if (ec) std::filesystem::remove(temp, ec);
-  return !ec;
+  if (!ec) return true;
+  // The rename's failure is the answer, whether or not the leftover goes.
+  std::error_code removeError;
+  std::filesystem::remove(temp, removeError);
+  return false;
 }
 
 std::optional<PcmBuffer> readWav(const std::filesystem::path& file) {

@@ -6,9 +6,6 @@
 namespace ravlo {
 namespace {
 
-// Copying stops one short of the full list.
-constexpr int kCopyLimit = kSikiMax - 1;
-
 }  // namespace
 
 NoteCommands::NoteCommands(NoteDoc& doc, MessageSink& sink)
@@ -89,10 +86,12 @@ bool NoteCommands::deleteSelected() {
 }
 
 bool NoteCommands::copySelected() {
-  if (!doc_.hasSelection() || doc_.count() >= kCopyLimit) {
+  if (!doc_.hasSelection()) {
     sink_.box(kNoteCheckCaption, kNoteCopySelectText, BoxButtons::Ok, BoxIcon::Information);
     return false;
   }
+  // The copy may be the fiftieth problem; a full list says so rather than ask for a selection.
+  if (refuseWhenFull()) return false;
   doc_.NoteSnapshot();
   doc_.appendSiki(doc_.Siki(doc_.SelNo));
   doc_.HenkouFlag = 1;

@@ -46,6 +46,8 @@ void NoteDoc::NoteClearAll() {
   SelNo = 0;
   SikiSuu = 0;
   HenkouFlag = 0;
+  NoteFileNameStale = true;
+  NoteEncoding = SikiEncoding::Cp932;
 }
 
 void NoteDoc::selectPrevious() {
@@ -99,6 +101,7 @@ bool NoteDoc::setSelectedSiki(std::string text) {
 }
 
 void NoteDoc::markSaved() {
+  NoteFileNameStale = false;
   savedTitle_ = HyoudaiStr;
   savedProblems_ = problems();
   HenkouFlag = 0;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "notebook/model/siki_file.h"
+
 namespace ravlo {
 
 inline constexpr int kSikiMax = 50;
@@ -33,6 +35,13 @@ class NoteDoc {
   std::string EditBuffer;    // the problem handed to the expression editor
   std::string ResultBuffer;  // the last result a compute command built
   int NoteOpenMode = kNoteOpenFromMain;
+  // Set when the page was cleared or the window closed since NoteFileName was read or
+  // written: the name then only suggests where a save dialog starts, and the next save
+  // asks, so that no file is replaced by a different notebook unasked.
+  bool NoteFileNameStale = false;
+  // How the file was written that the notebook came from; a save writes the same way.
+  // New notebooks are written in code page 932.
+  SikiEncoding NoteEncoding = SikiEncoding::Cp932;
 
   // SikiSuu held to 0..kSikiMax, so that no loop can leave the slots.
   int count() const;
@@ -47,6 +56,8 @@ class NoteDoc {
   // Restores the undo copy. The change flag then says whether the list differs from what
   // the file holds, so that undoing an edit never hides other unsaved changes.
   void NoteUndo();
+  // Empties the list: a new notebook (NoteFileNameStale set, encoding back to code page
+  // 932); the title and file name stay.
   void NoteClearAll();
   void selectPrevious();
   void selectNext();

@@ -50,6 +50,7 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
   }
 
   doc_.HyoudaiStr = std::move(decoded.content.title);
+  doc_.NoteEncoding = decoded.content.encoding;
   doc_.replaceProblems(decoded.content.problems);
   doc_.NoteFileName = path;
   doc_.SelNo = 0;
@@ -67,13 +68,20 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
 }
 
 int NoteFiles::NoteWriteFile(const std::string& path) {
-  const TextConversion bytes = encodeSikiFile(doc_.HyoudaiStr, doc_.problems());
+  SikiEncoding encoding = doc_.NoteEncoding;
+  TextConversion bytes = encodeSikiFile(doc_.HyoudaiStr, doc_.problems(), encoding);
+  if (!bytes.lossless) {
+    // A character the code page cannot hold would become "?": UTF-8 keeps it.
+    encoding = SikiEncoding::Utf8;
+    bytes = encodeSikiFile(doc_.HyoudaiStr, doc_.problems(), encoding);
+  }
   lastWriteError_.clear();
   if (path.empty()) {
     lastWriteError_ = "no file name";
     return -1;
   }
   if (!writeFileAtomically(path, bytes.text, lastWriteError_)) return -1;
+  doc_.NoteEncoding = encoding;
   doc_.markSaved();
   return 1;
 }
@@ -98,7 +106,8 @@ NoteSaveResult NoteFiles::writeAs(const std::string& path) {
 
 NoteSaveResult NoteFiles::NoteSave() {
   if (doc_.HenkouFlag == 0) return NoteSaveResult::NotNeeded;
-  if (doc_.NoteFileName.empty()) return NoteSaveAs();
+  // A cleared or closed notebook is a new one: the old name only suggests where to save.
+  if (doc_.NoteFileName.empty() || doc_.NoteFileNameStale) return NoteSaveAs();
   const std::string target = SikiExtFix(doc_.NoteFileName);
   // The file that was opened is the one to replace; another file that only shares its
   // name up to the extension is not replaced unasked.

@@ -43,7 +43,9 @@ class NoteFiles {
   int NoteWriteFile(const std::string& path);
   const std::string& lastWriteError() const { return lastWriteError_; }
 
-  // Writes to the current file when there are unsaved changes (Save As without a file).
+  // Writes to the current file when there are unsaved changes; asks for a name (Save As,
+  // starting at the old one) when there is no file yet or the page was cleared or the
+  // window closed since. The file keeps the encoding it was read in.
   NoteSaveResult NoteSave();
   // Asks for a file name and writes, changes or not.
   NoteSaveResult NoteSaveAs();

@@ -11,22 +11,6 @@ namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-// The length of the piece that starts at the beginning of `text`: up to and including a
-// LF, at most kSikiPieceBytes, ending before a double-byte character that would not fit.
-std::size_t pieceLength(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    if (b == '\n') return i + 1;
-    const std::size_t width = (isLeadByte(b) && i + 1 < text.size()) ? 2 : 1;
-    if (i + width > kSikiPieceBytes) return i == 0 ? width : i;
-    i += width;
-  }
-  return i;
-}
-
 std::string_view trimBlanks(std::string_view s) {
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   while (!s.empty() && blank(s.front())) s.remove_prefix(1);
@@ -34,7 +18,15 @@ std::string_view trimBlanks(std::string_view s) {
   return s;
 }
 
-std::string toUtf8(std::string_view cp932) { return cp932ToUtf8(cp932).text; }
+// In valid UTF-8 the bytes C2..DF only lead two-byte characters (U+0080..U+07FF: accented
+// Latin, Greek, Cyrillic). Japanese text has none; code page 932 text of half-width
+// katakana has such bytes everywhere.
+bool holdsTwoByteUtf8(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0xC2 && b <= 0xDF;
+  });
+}
 
 // A text as one file line: no line break inside, no "#" in front of a problem.
 std::string fileLine(std::string_view text) {
@@ -46,40 +38,54 @@ std::string fileLine(std::string_view text) {
 
 }  // namespace
 
+std::optional<SikiEncoding> detectSikiEncoding(std::string_view bytes) {
+  if (bytes.starts_with(kUtf8ByteOrderMark)) {
+    if (isValidUtf8(bytes.substr(kUtf8ByteOrderMark.size()))) return SikiEncoding::Utf8Bom;
+    return std::nullopt;
+  }
+  // Plain ASCII is the original form: Japanese added later is written in the code page.
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return SikiEncoding::Cp932;
+  const bool utf8 = isValidUtf8(bytes);
+  if (utf8 && !holdsTwoByteUtf8(bytes)) return SikiEncoding::Utf8;
+  if (cp932ToUtf8(bytes).lossless) return SikiEncoding::Cp932;
+  if (utf8) return SikiEncoding::Utf8;
+  return std::nullopt;
+}
+
 SikiFileDecode decodeSikiFile(std::string_view bytes) {
   SikiFileDecode result;
-  if (bytes.find('\0') != std::string_view::npos) {
+  const std::optional<SikiEncoding> encoding =
+      bytes.find('\0') == std::string_view::npos ? detectSikiEncoding(bytes) : std::nullopt;
+  if (!encoding) {
     result.status = SikiFileStatus::NotText;
     return result;
   }
-  std::string codePage;
-  std::string_view text = bytes;
-  if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
-  if (isValidUtf8(text)) {
-    codePage = utf8ToCp932(text).text;
-  } else if (cp932ToUtf8(bytes).lossless) {
-    codePage = std::string(bytes);
+  result.content.encoding = *encoding;
+  std::string utf8;
+  if (*encoding == SikiEncoding::Cp932) {
+    utf8 = cp932ToUtf8(bytes).text;
+  } else if (*encoding == SikiEncoding::Utf8Bom) {
+    utf8 = bytes.substr(kUtf8ByteOrderMark.size());
   } else {
-    result.status = SikiFileStatus::NotText;
-    return result;
+    utf8 = bytes;
   }
 
   InpCheckState checker;
-  std::string_view rest = codePage;
+  std::string_view rest = utf8;
   while (!rest.empty()) {
-    const std::size_t length = pieceLength(rest);
-    std::string_view piece = rest.substr(0, length);
-    rest.remove_prefix(length);
-    if (piece.ends_with('\n')) piece.remove_suffix(1);
-    if (piece.ends_with('\r')) piece.remove_suffix(1);
-    if (piece.empty()) continue;
-    if (piece.front() == '#') {
-      result.content.title = toUtf8(piece.substr(1));
+    const std::size_t lf = rest.find('\n');
+    std::string_view line = rest.substr(0, lf);
+    rest.remove_prefix(lf == std::string_view::npos ? rest.size() : lf + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (line.empty()) continue;
+    if (line.front() == '#') {
+      result.content.title = line.substr(1);
       continue;
     }
     ++result.problemLines;
     if (result.problemLines > static_cast<std::size_t>(kSikiMax)) continue;
-    std::string problem = toUtf8(trimBlanks(piece));
+    std::string problem(trimBlanks(line));
     if (NoteLineCheck(checker, problem) > 0) ++result.content.errorCount;
     result.content.problems.push_back(std::move(problem));
   }
@@ -88,7 +94,8 @@ SikiFileDecode decodeSikiFile(std::string_view bytes) {
   return result;
 }
 
-TextConversion encodeSikiFile(std::string_view title, const std::vector<std::string>& problems) {
+TextConversion encodeSikiFile(std::string_view title, const std::vector<std::string>& problems,
+                              SikiEncoding encoding) {
   std::string text;
   if (!title.empty()) text += "#" + fileLine(title) + "\r\n";
   for (const std::string& problem : problems) {
@@ -96,7 +103,15 @@ TextConversion encodeSikiFile(std::string_view title, const std::vector<std::str
     if (line.starts_with('#')) line.insert(0, " ");
     text += line + "\r\n";
   }
-  return utf8ToCp932(text);
+  switch (encoding) {
+    case SikiEncoding::Cp932:
+      return utf8ToCp932(text);
+    case SikiEncoding::Utf8Bom:
+      return {std::string(kUtf8ByteOrderMark) + text, true};
+    case SikiEncoding::Utf8:
+      break;
+  }
+  return {text, true};
 }
 
 }  // namespace ravlo

@@ -1,8 +1,8 @@
 #pragma once
-// The .siki notebook file as bytes: code page 932, CR LF, no header. An optional first line
-// "#" + title, then one problem per line. Reading takes the file in pieces of at most 128
-// bytes of the code-page form, so a longer line yields several problems.
+// The .siki notebook file as bytes: code page 932 (or UTF-8), CR LF, no header. An optional
+// first line "#" + title, then one problem per line. Lines are read whole, however long.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,7 +11,8 @@
 
 namespace ravlo {
 
-inline constexpr std::size_t kSikiPieceBytes = 128;
+// How the bytes of a file are text. Reading a notebook and writing it back keeps its form.
+enum class SikiEncoding { Cp932, Utf8, Utf8Bom };
 // A notebook file is a few kilobytes; anything far larger is no notebook.
 inline constexpr std::size_t kMaxSikiFileBytes = 1024 * 1024;
 
@@ -25,6 +26,7 @@ struct SikiFileContent {
   std::string title;                  // UTF-8; empty when the file has no "#" line
   std::vector<std::string> problems;  // UTF-8, trimmed, in file order
   int errorCount = 0;                 // problems the input checker refuses
+  SikiEncoding encoding = SikiEncoding::Cp932;
 };
 
 struct SikiFileDecode {
@@ -33,14 +35,20 @@ struct SikiFileDecode {
   std::size_t problemLines = 0;  // every problem line of the file, also past the limit
 };
 
-// Reads the bytes of a .siki file. Files that are valid UTF-8 (with or without a byte-order
-// mark) are read as UTF-8, everything else as code page 932; pieces are cut on the
-// code-page form and never inside a double-byte character (it goes to the next piece).
+// How a file's bytes are read: with a UTF-8 byte-order mark as UTF-8; plain ASCII as code
+// page 932; bytes that are valid UTF-8 as UTF-8, unless they hold a character below U+0800
+// and read as code page 932 too (pairs of half-width katakana such as "ﾃｽ" are valid UTF-8
+// by chance); everything else as code page 932. nullopt when the bytes are text in neither.
+std::optional<SikiEncoding> detectSikiEncoding(std::string_view bytes);
+
+// Reads the bytes of a .siki file (detectSikiEncoding); the encoding found is in the content.
 SikiFileDecode decodeSikiFile(std::string_view bytes);
 
-// The bytes of a .siki file. Characters the code page cannot hold become "?" (lossless is
-// then false). Line breaks inside a text become blanks, and a problem that begins with "#"
-// is written after a blank, so that every text reads back as what it was.
-TextConversion encodeSikiFile(std::string_view title, const std::vector<std::string>& problems);
+// The bytes of a .siki file in the given form. Characters code page 932 cannot hold become
+// "?" (lossless is then false; NoteWriteFile writes UTF-8 instead rather than lose them).
+// Line breaks inside a text become blanks, and a problem that begins with "#" is written
+// after a blank, so that every text reads back as what it was.
+TextConversion encodeSikiFile(std::string_view title, const std::vector<std::string>& problems,
+                              SikiEncoding encoding = SikiEncoding::Cp932);
 
 }  // namespace ravlo

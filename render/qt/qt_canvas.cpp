@@ -16,6 +16,7 @@ QFont toQFont(const FontSpec& f) {
   QFont q(QString::fromUtf8(f.family.data(), static_cast<qsizetype>(f.family.size())));
   q.setPointSize(f.size < 1 ? 1 : f.size);
   q.setBold(f.bold);
+  q.setItalic(f.italic);
   q.setUnderline(f.underline);
   q.setFixedPitch(f.fixedPitch);
   // Widths are added up character by character, so the face must not squeeze pairs.

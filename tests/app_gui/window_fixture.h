@@ -67,7 +67,9 @@ class Window {
     folder_ = std::filesystem::path(dir_.path().toStdString());
     ini_ = folder_ / "RavloRS02.ini";
     if (!iniUtf8.empty()) writeFile(ini_, settingsBytes(iniUtf8));
-    form_ = std::make_unique<BunMainForm>(BunMainForm::Options{ini_, folder_, &rec_, voice});
+    // The user guide only where a test puts it.
+    form_ = std::make_unique<BunMainForm>(
+        BunMainForm::Options{ini_, folder_, &rec_, voice, {folder_ / "help"}});
     if (show) {
       form_->show();
       form_->inputForm()->show();

@@ -160,21 +160,21 @@ TEST_F(NoteCommandsTest, DeleteTheLastProblemLeavesAnEmptyNotebook) {
   EXPECT_EQ(doc.HenkouFlag, 1);
 }
 
-TEST_F(NoteCommandsTest, CopyAppendsTheSelectedProblemUpTo49) {
-  Problems p = numbered(48);
+TEST_F(NoteCommandsTest, CopyAppendsTheSelectedProblemUpTo50) {
+  Problems p = numbered(49);
   load(p, 5);
   EXPECT_TRUE(cmd.copySelected());
   EXPECT_TRUE(sink.empty());
-  EXPECT_EQ(doc.SikiSuu, 49);
-  EXPECT_EQ(doc.Siki(49), "5=");
+  EXPECT_EQ(doc.SikiSuu, 50);
+  EXPECT_EQ(doc.Siki(50), "5=");
   EXPECT_EQ(doc.SelNo, 5);
   EXPECT_EQ(doc.HenkouFlag, 1);
-  // At 49 problems the copy is refused with the "select" message.
+  // A full notebook refuses the copy and says why.
   EXPECT_FALSE(cmd.copySelected());
   auto box = onlyBox();
   EXPECT_EQ(box.caption, "ご確認");
-  EXPECT_EQ(box.text, "複写したい式を選択してください。");
-  EXPECT_EQ(doc.SikiSuu, 49);
+  EXPECT_EQ(box.text, "ﾉｰﾄに書ける式は50問までです。\n\nこれ以上は追加できません。");
+  EXPECT_EQ(doc.SikiSuu, 50);
 }
 
 TEST_F(NoteCommandsTest, CopyWithoutSelection) {
@@ -307,6 +307,38 @@ TEST_F(NoteCommandsTest, ClearWithChangesYesSavesFirst) {
   EXPECT_EQ(note_testing::readBytes(dir.file("n.siki")), "#T\r\n1+2=\r\n");
   EXPECT_EQ(doc.SikiSuu, 0);
   EXPECT_EQ(doc.NoteFileName, dir.file("n.siki"));
+}
+
+TEST_F(NoteCommandsTest, AfterClearOrCloseTheNextSaveAsksForAName) {
+  TempDir dir;
+  const std::string old = dir.file("old.siki");
+  note_testing::writeBytes(old, "1+2=\r\n");
+  ASSERT_TRUE(cmd.files().NoteReadFile(old));
+  for (bool viaClear : {true, false}) {
+    if (viaClear) {
+      EXPECT_TRUE(cmd.clearNotebook());
+    } else {
+      doc.NoteClearAll();  // what closing the window does
+    }
+    doc.appendSiki("5*6=");
+    doc.HenkouFlag = 1;
+    chooser.saveStarts.clear();
+    chooser.saveAnswers = {std::nullopt};
+    EXPECT_EQ(cmd.files().NoteSave(), NoteSaveResult::Cancelled);
+    EXPECT_EQ(chooser.saveStarts, std::vector<std::string>{old});
+    EXPECT_EQ(note_testing::readBytes(old), "1+2=\r\n");
+    // Once saved under a name, Save writes there without asking.
+    const std::string fresh = dir.file(viaClear ? "new1.siki" : "new2.siki");
+    chooser.saveAnswers = {fresh};
+    EXPECT_EQ(cmd.files().NoteSave(), NoteSaveResult::Saved);
+    doc.appendSiki("1=");
+    doc.HenkouFlag = 1;
+    EXPECT_EQ(cmd.files().NoteSave(), NoteSaveResult::Saved);
+    EXPECT_EQ(note_testing::readBytes(fresh), "5*6=\r\n1=\r\n");
+    EXPECT_EQ(chooser.saveStarts.size(), 2u);
+    doc.NoteFileName = old;
+    doc.NoteFileNameStale = false;
+  }
 }
 
 TEST_F(NoteCommandsTest, ClearStopsWhenTheOfferedSaveDoesNotHappen) {

@@ -410,5 +410,43 @@ TEST_F(NoteFilesTest, AnEmptyNotebookIsAnEmptyFile) {
   EXPECT_EQ(doc.HyoudaiStr, "");
 }
 
+// ---- encodings ----
+
+TEST_F(NoteFilesTest, SavingKeepsTheEncodingTheFileWasReadIn) {
+  struct Row {
+    std::string bytes, saved;
+  };
+  const Row rows[] = {
+      {"#分数\r\n1+2=\r\n", "#分数\r\n1+2=\r\n3b2=\r\n"},
+      {"\xEF\xBB\xBF#分数\r\n1+2=\r\n", "\xEF\xBB\xBF#分数\r\n1+2=\r\n3b2=\r\n"},
+      {sjis("#分数\r\n1+2=\r\n"), sjis("#分数\r\n1+2=\r\n3b2=\r\n")},
+  };
+  for (const Row& row : rows) {
+    const std::string path = dir.file("e.siki");
+    writeBytes(path, row.bytes);
+    ASSERT_TRUE(files.NoteReadFile(path));
+    ASSERT_EQ(files.NoteWriteFile(path), 1);
+    EXPECT_EQ(readBytes(path), row.bytes);  // unchanged: the same bytes
+    doc.appendSiki("3b2=");
+    ASSERT_EQ(files.NoteWriteFile(path), 1);
+    EXPECT_EQ(readBytes(path), row.saved);
+  }
+  // A cleared page is a new notebook: code page 932 again.
+  doc.NoteClearAll();
+  doc.appendSiki("1=");
+  doc.HyoudaiStr = "分数";
+  ASSERT_EQ(files.NoteWriteFile(dir.file("n.siki")), 1);
+  EXPECT_EQ(readBytes(dir.file("n.siki")), sjis("#分数\r\n1=\r\n"));
+}
+
+TEST_F(NoteFilesTest, TextTheCodePageCannotHoldIsSavedInUtf8) {
+  typed({"1+2="}, "分数😀");
+  const std::string path = dir.file("u.siki");
+  ASSERT_EQ(files.NoteWriteFile(path), 1);
+  EXPECT_EQ(readBytes(path), "#分数😀\r\n1+2=\r\n");
+  ASSERT_TRUE(files.NoteReadFile(path));
+  EXPECT_EQ(doc.HyoudaiStr, "分数😀");
+}
+
 }  // namespace
 }  // namespace ravlo

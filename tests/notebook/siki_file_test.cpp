@@ -93,29 +93,16 @@ TEST(SikiFileRead, LineEndsLfOnlyAndMissingAtTheEnd) {
   EXPECT_EQ(decodeOk("1+2=\r").problems, Problems{"1+2="});
 }
 
-TEST(SikiFileRead, LongLinesAreCutIntoPiecesOf128Bytes) {
+TEST(SikiFileRead, LongLinesAreReadWhole) {
+  // An answered problem is easily longer than 128 bytes; it stays one problem.
   const std::string line(200, '1');
-  SikiFileContent c = decodeOk(line + "\r\n2=\r\n");
-  ASSERT_EQ(c.problems.size(), 3u);
-  EXPECT_EQ(c.problems[0], std::string(128, '1'));
-  EXPECT_EQ(c.problems[1], std::string(72, '1'));
-  EXPECT_EQ(c.problems[2], "2=");
-  // Exactly 128 bytes before the CR LF is still one problem.
-  EXPECT_EQ(decodeOk(std::string(128, '7') + "\r\n").problems, Problems{std::string(128, '7')});
-}
-
-TEST(SikiFileRead, PiecesCountCodePageBytesAndNeverSplitACharacter) {
-  // 60 full-width characters: 121 code-page bytes with the "#", 181 in UTF-8.
+  EXPECT_EQ(decodeOk(line + "\r\n2=\r\n").problems, (Problems{line, "2="}));
   std::string title;
   for (int i = 0; i < 60; ++i) title += "あ";
   EXPECT_EQ(decodeOk("#" + title + "\r\n").title, title);
   EXPECT_EQ(decodeOk(sjis("#" + title + "\r\n")).title, title);
-  // A double-byte character over the 128th byte starts the next piece.
-  const std::string line = std::string(127, '1') + "＝2";
-  for (const std::string& bytes : {line + "\r\n", sjis(line + "\r\n")}) {
-    SikiFileContent c = decodeOk(bytes);
-    EXPECT_EQ(c.problems, (Problems{std::string(127, '1'), "＝2"}));
-  }
+  const std::string equation = std::string(127, '1') + "x=2&x＝2";
+  EXPECT_EQ(decodeOk(sjis(equation + "\r\n")).problems, Problems{equation});
 }
 
 TEST(SikiFileRead, ProblemsTheCheckerRefusesAreCountedAndKept) {
@@ -153,9 +140,9 @@ TEST(SikiFileRead, TenThousandLines) {
 }
 
 TEST(SikiFileRead, OneHugeLineWithoutLineEnds) {
-  SikiFileDecode d = decodeSikiFile(std::string(kMaxSikiFileBytes, '1'));
-  EXPECT_EQ(d.status, SikiFileStatus::TooManyProblems);
-  EXPECT_EQ(d.problemLines, kMaxSikiFileBytes / 128);
+  SikiFileContent c = decodeOk(std::string(kMaxSikiFileBytes, '1'));
+  ASSERT_EQ(c.problems.size(), 1u);
+  EXPECT_EQ(c.problems[0].size(), kMaxSikiFileBytes);
 }
 
 TEST(SikiFileRead, BinaryAndForeignBytesAreNoNotebook) {
@@ -193,6 +180,53 @@ TEST(SikiFileRead, RandomBytesNeverBreakTheReader) {
       ASSERT_TRUE(p.empty() || (static_cast<unsigned char>(p.front()) > 0x20 &&
                                 static_cast<unsigned char>(p.back()) > 0x20));
     }
+  }
+}
+
+// ---- encodings ----
+
+struct EncodingRow {
+  const char* name;
+  std::string bytes;
+  SikiEncoding encoding;
+  std::string title;  // as read
+};
+
+class SikiFileEncoding : public ::testing::TestWithParam<EncodingRow> {};
+
+// Every notebook is written back in the form it was read in, byte for byte.
+TEST_P(SikiFileEncoding, IsDetectedAndWrittenBackUnchanged) {
+  const EncodingRow& row = GetParam();
+  SikiFileContent c = decodeOk(row.bytes);
+  EXPECT_EQ(c.encoding, row.encoding);
+  EXPECT_EQ(c.title, row.title);
+  TextConversion back = encodeSikiFile(c.title, c.problems, c.encoding);
+  EXPECT_TRUE(back.lossless);
+  EXPECT_EQ(back.text, row.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SikiFileEncoding,
+    ::testing::Values(
+        EncodingRow{"Ascii", "#T\r\n1+2=\r\n", SikiEncoding::Cp932, "T"},
+        EncodingRow{"CodePage", sjis("#分数\r\n2x+3=7&x＝2\r\n"), SikiEncoding::Cp932, "分数"},
+        EncodingRow{"Utf8", "#分数\r\n2x+3=7&x＝2\r\n", SikiEncoding::Utf8, "分数"},
+        EncodingRow{"Utf8WithMark", "\xEF\xBB\xBF#分数\r\n1=\r\n", SikiEncoding::Utf8Bom, "分数"},
+        // Half-width katakana in the code page: "ﾃｽ" is C3 BD, also the UTF-8 of "ý".
+        EncodingRow{"HalfWidthKana", "#\xC3\xBD\r\n1+2=\r\n", SikiEncoding::Cp932, "ﾃｽ"},
+        // "繧｡" in the code page is E3 82 A1, the UTF-8 of "ァ": read as UTF-8, but the file
+        // still comes back as it was.
+        EncodingRow{"CodePageThatIsUtf8", "#\xE3\x82\xA1\r\n1+2=\r\n", SikiEncoding::Utf8,
+                    "ァ"}),
+    [](const ::testing::TestParamInfo<EncodingRow>& row) { return std::string(row.param.name); });
+
+TEST(SikiFileEncoding, HalfWidthKanaWrittenInTheCodePageReadsBack) {
+  for (const std::string title : {"ﾃｽ", "ﾉｰﾄ ﾃｽﾄ", "ｶﾞｯｺｳ"}) {
+    TextConversion out = encodeSikiFile(title, {"1+2="});
+    EXPECT_EQ(out.text, sjis("#" + title + "\r\n1+2=\r\n"));
+    SikiFileContent back = decodeOk(out.text);
+    EXPECT_EQ(back.title, title);
+    EXPECT_EQ(back.encoding, SikiEncoding::Cp932);
   }
 }
 

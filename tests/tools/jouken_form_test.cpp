@@ -287,13 +287,16 @@ TEST(JoukenForm, TheGoalShownAndItsAdvance) {
 
 // ---- buttons ----
 
-TEST(JoukenForm, TheGoalEditorIsNotThereYet) {
+TEST(JoukenForm, TheGoalEditorOpensModallyFromTheButtonAndAltE) {
   Jouken j;
-  j.button("SpeedButton1")->click();
-  EXPECT_EQ(j.w.status(), notAvailableText("今週の目標"));
-  j.w.form().statusBar()->clearMessage();
-  QTest::keyClick(j.form->goalList(), Qt::Key_E, Qt::AltModifier);
-  EXPECT_EQ(j.w.status(), notAvailableText("今週の目標"));
+  bool flagged = false;
+  EXPECT_EQ(whileModal([&] { j.button("SpeedButton1")->click(); },
+                       [&](QWidget&) { flagged = j.w.form().toolHooks().goalEditorOpen(); }),
+            "MokuhyouEditForm");
+  EXPECT_TRUE(flagged);
+  EXPECT_FALSE(j.w.form().toolHooks().goalEditorOpen());
+  EXPECT_EQ(whileModal([&] { QTest::keyClick(j.form->goalList(), Qt::Key_E, Qt::AltModifier); }),
+            "MokuhyouEditForm");
   EXPECT_TRUE(j.form->isVisible());
 }
 

@@ -6,6 +6,8 @@
 #include <QPointer>
 
 #include "notebook/model/note_doc.h"
+#include "tools/const_box.h"
+#include "tools/const_set_form.h"
 #include "tool_windows_support.h"
 
 namespace ravlo::test {
@@ -130,8 +132,6 @@ TEST(SikiEditForm, AnUnshownEditAsksBeforeClosing) {
 TEST(SikiEditForm, ItsButtonsReachTheOtherWindows) {
   Window w;
   SikiEditForm* e = openEditor(w);
-  button(e, "TeisuuButton")->click();
-  EXPECT_EQ(w.status(), notAvailableText("定数Box"));
   button(e, "NoteButton")->click();
   EXPECT_EQ(w.status(), notAvailableText("ノート"));
   EXPECT_EQ(whileModal([&] { button(e, "JoukenButton")->click(); }), "JoukenForm");
@@ -140,6 +140,26 @@ TEST(SikiEditForm, ItsButtonsReachTheOtherWindows) {
   EXPECT_NE(w.form().toolWindows().memo(), nullptr);
   EXPECT_NE(w.form().toolWindows().box(), nullptr);
   EXPECT_TRUE(e->isVisible());
+}
+
+TEST(SikiEditForm, OwnsTheConstantsBoxItOpensUntilItCloses) {
+  Window w;
+  w.type("2*");
+  SikiEditForm* e = openEditor(w);
+  e->field()->setText("1+");
+  QTest::keyClick(e->field(), Qt::Key_F7);
+  EXPECT_EQ(w.form().toolWindows().constantsBox(), nullptr);
+  button(e, "TeisuuButton")->click();
+  ConstBox& box = w.form().constantsBox();
+  EXPECT_EQ(box.model().owner, TeisuuOwner::Editor);
+  // Beside a modal editor, the box must be a window of its own to take input.
+  EXPECT_EQ(box.form()->parentWidget(), nullptr);
+  box.form()->inputEdit()->setText("2.5");
+  box.paste();
+  EXPECT_EQ(text(e->field()), "1+2.5");
+  EXPECT_EQ(w.state().InpSiki, "2*");
+  e->closeNow();
+  EXPECT_EQ(box.model().owner, TeisuuOwner::InputPanel);
 }
 
 TEST(SikiEditForm, TheSavedTextLastsForTheRunOnly) {

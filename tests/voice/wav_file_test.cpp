@@ -55,13 +55,17 @@ TEST_F(WavFile, SecondsAndLevel) {
   EXPECT_DOUBLE_EQ(PcmBuffer{}.rms(), 0.0);
 }
 
-TEST_F(WavFile, NoRateOrNoFolderIsNotWritten) {
+TEST_F(WavFile, NoRateNoFolderOrAFolderInTheWayIsNotWritten) {
   PcmBuffer pcm;
   pcm.samples.assign(10, 1);
   EXPECT_FALSE(writeWav(file("none.wav"), pcm));
   pcm.sampleRate = 8000;
   EXPECT_FALSE(writeWav(dir_ / "missing" / "x.wav", pcm));
   EXPECT_FALSE(std::filesystem::exists(file("none.wav")));
+  // A folder of that name: refused, and the temporary file does not stay.
+  std::filesystem::create_directory(file("taken.wav"));
+  EXPECT_FALSE(writeWav(file("taken.wav"), pcm));
+  EXPECT_FALSE(std::filesystem::exists(file("taken.wav.part")));
 }
 
 TEST_F(WavFile, BrokenFilesAreRefused) {
