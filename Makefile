@@ -3,10 +3,12 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_BENCH ?= build-bench
+BUILD_PACKAGE ?= build-package
+PREFIX     ?= /usr/local
 BUILD_TYPE ?= RelWithDebInfo
 CTEST_ENV  := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps configure build test test-asan bench run clean
+.PHONY: all deps configure build test test-asan bench run install package clean
 
 all: build
 
@@ -38,5 +40,18 @@ run: build
 	@if [ -x $(BUILD)/bin/ravlo ]; then $(BUILD)/bin/ravlo; \
 	else echo "The desktop program is not built yet; try $(BUILD)/bin/ravlo-cli."; fi
 
+# `make install PREFIX=~/.local` needs no root; DESTDIR=... stages the files for a packager.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+	@if [ -z "$(DESTDIR)" ]; then scripts/update-desktop-caches.sh "$(PREFIX)"; fi
+
+# A Release build without tests or benchmarks, packed by CPack into $(BUILD_PACKAGE)/ravlo_*.deb.
+package: deps
+	cmake -S . -B $(BUILD_PACKAGE) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DRAVLO_TESTS=OFF -DRAVLO_BENCH=OFF
+	cmake --build $(BUILD_PACKAGE)
+	cd $(BUILD_PACKAGE) && cpack
+	@ls $(BUILD_PACKAGE)/ravlo_*.deb
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH) $(BUILD_PACKAGE)

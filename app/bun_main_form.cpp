@@ -9,8 +9,8 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -28,11 +29,14 @@
 #include "app/houtei_dsp.h"
 #include "app/input_form.h"
 #include "app/key_translate.h"
+#include "app/line_clipboard.h"
 #include "app/main_display.h"
 #include "app/model/conversion_router.h"
 #include "app/model/help_guide.h"
 #include "app/model/read_aloud.h"
 #include "app/model/settings_file.h"
+#include "app/model/siki_reading.h"
+#include "app/panel_under_modals.h"
 #include "app/side_panel.h"
 #include "app/window_voice.h"
 #include "tools/const_box.h"
@@ -49,6 +53,15 @@ QString toQString(std::string_view s) {
 constexpr Color kInputStringPanelColor = 0x80FFFF;
 constexpr Color kInputStringColor = 0xFF0000;
 constexpr int kVisibleStrip = 40;  // this much of the window's top must be on a screen
+constexpr int kSidewaysNotch = 4;  // characters one notch of a sideways wheel scrolls
+
+// A caption without its keyboard mnemonic ("フォーム(&F)" is read "フォーム").
+QString withoutMnemonic(std::string_view caption) {
+  QString s = toQString(caption);
+  static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)"));
+  s.remove(mnemonic);
+  return s.remove('&').trimmed();
+}
 
 }  // namespace
 
@@ -96,6 +109,7 @@ class BunMainForm::ScreenView final : public CalcView {
   void setAnswerButtons(bool tai, bool ka, bool syou) override {
     if (form_.inputForm_) form_.inputForm_->setAnswerButtons(tai, ka, syou);
   }
+  void copyLine(std::string_view line) override { form_.copyLine(line); }
 
  private:
   BunMainForm& form_;
@@ -150,6 +164,7 @@ BunMainForm::BunMainForm(Options options)
     afterInput();
   };
   inputForm_->onVisibilityChanged = [this] { updateInputPanelCheck(); };
+  panelUnderModals_ = new PanelUnderModals(inputForm_);
   state_.InputFormCreate();
   placeInputForm();
   toolWindows_ = std::make_unique<ToolWindows>(state_, toolHooks(), this);
@@ -213,24 +228,41 @@ void BunMainForm::createWidgets() {
   auto* central = new QWidget(this);
   central->setObjectName("ClientArea");
   central->setAccessibleName(QStringLiteral("計算画面の枠"));
-  auto* row = new QHBoxLayout(central);
-  row->setContentsMargins(0, 0, 0, 0);
-  row->setSpacing(0);
+  auto* grid = new QGridLayout(central);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
 
   screen_ = new CalcScreen(state_, settings_, central);
-  row->addWidget(screen_, 1);
+  grid->addWidget(screen_, 0, 0);
+  grid->setRowStretch(0, 1);
+  grid->setColumnStretch(0, 1);
   scrollBar_ = new QScrollBar(Qt::Vertical, central);
   scrollBar_->setObjectName("VertScrollBar");
   scrollBar_->setAccessibleName(QStringLiteral("縦スクロール"));
   scrollBar_->setFocusPolicy(Qt::NoFocus);
-  row->addWidget(scrollBar_);
+  grid->addWidget(scrollBar_, 0, 1);
+  hScrollBar_ = new QScrollBar(Qt::Horizontal, central);
+  hScrollBar_->setObjectName("HorzScrollBar");
+  hScrollBar_->setAccessibleName(QStringLiteral("横スクロール"));
+  hScrollBar_->setFocusPolicy(Qt::NoFocus);
+  hScrollBar_->setRange(0, 0);
+  hScrollBar_->hide();
+  grid->addWidget(hScrollBar_, 1, 0);
   setCentralWidget(central);
 
   connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int v) {
     if (v != state_.ScrollPos) state_.scrollTo(v);
   });
-  screen_->onWheel = [this](int direction) {
-    state_.scrollBy(direction * kArrowScroll);
+  connect(hScrollBar_, &QScrollBar::valueChanged, this, [this](int v) {
+    if (v == screen_->scrollX) return;
+    screen_->scrollX = v;
+    screen_->update();
+  });
+  screen_->onWheel = [this](int down, int right) {
+    if (down != 0) state_.scrollBy(down * state_.lineAdvance());
+    if (right != 0) {
+      hScrollBar_->setValue(hScrollBar_->value() + right * kSidewaysNotch * state_.CharW);
+    }
   };
   screen_->onResize = [this] {
     state_.ClientHeight = screen_->height();
@@ -239,6 +271,13 @@ void BunMainForm::createWidgets() {
   };
   screen_->onPainted = [this] {
     if (sidePanel_) sidePanel_->DateDsp();
+    // After the paint: the bar's range changes the screen's size, which paints again.
+    if (fitPending_) return;
+    fitPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      fitPending_ = false;
+      fitHorizontally();
+    });
   };
 
   // The input-string panel over the top of the screen.
@@ -299,7 +338,7 @@ void BunMainForm::createMenus() {
   auto addMenu = [&](std::string_view name, std::string_view caption) {
     QMenu* m = bar->addMenu(toQString(caption));
     m->setObjectName(toQString(name));
-    m->setAccessibleName(toQString(caption));
+    m->setAccessibleName(withoutMnemonic(caption));
     m->menuAction()->setObjectName(toQString(name));
     actions_.emplace(std::string(name), m->menuAction());
     return m;
@@ -325,6 +364,7 @@ void BunMainForm::createMenus() {
   addItem(ops, "T2", "仮分数→帯分数(&T)     Ctrl+T", {}, cmd(C::AnswerAsMixed));
   addItem(ops, "K1", "帯分数→仮分数(&K)     Ctrl+K", {}, cmd(C::AnswerAsImproper));
   addItem(ops, "OtherCal", "答を一時保存(&C)", {}, cmd(C::KeepAnswer));
+  addItem(ops, "CopyLine", "式と答をコピー", {}, cmd(C::KeepAndCopy));
   addItem(ops, "V2", "保存した答を貼り付け(&P)", {}, cmd(C::PasteAnswer));
   addItem(ops, "ViewV1", "保存した答をLookする(&L)", {}, cmd(C::ViewAnswer));
 
@@ -431,7 +471,11 @@ void BunMainForm::placeInputForm() {
   const int right = topLeft.x() + width();
   const int bottom = topLeft.y() + height();
   QPoint at(right - kInputPanelLeftOffset, bottom - kInputPanelTopOffset);
-  // A short window near the top edge would push the panel off the screen.
+  if (settings_.INPUTTOP != kNotPlaced && settings_.INPUTLEFT != kNotPlaced) {
+    at = QPoint(settings_.INPUTLEFT, settings_.INPUTTOP);
+  }
+  // A short window near the top edge would push the panel off the screen, and a saved place
+  // may be on a screen no longer there.
   if (QScreen* s = QWidget::screen()) {
     const QRect avail = s->availableGeometry();
     const QSize panel = inputForm_->frameGeometry().size();
@@ -468,13 +512,42 @@ void BunMainForm::syncScrollBar() {
 
 void BunMainForm::screenChanged() {
   if (!screen_) return;
+  // A screen reader says the line as the voice reads it; the encoded line stays at hand.
   screen_->setAccessibleDescription(QString::fromStdString(state_.InpSiki));
+  const std::string reading = SikiSpeakText(state_.InpSiki, true);
+  const QString name = reading.empty() ? QStringLiteral("計算画面") : QString::fromStdString(reading);
+  if (screen_->accessibleName() != name) screen_->setAccessibleName(name);
   placePanels();
   syncScrollBar();
   if (state_.InpAccept) screen_->cursorShown = true;
   screen_->update();
   if (QAction* n26 = action("N26")) n26->setChecked(state_.NsinMode);
   if (QAction* n27 = action("N27")) n27->setChecked(state_.NsinMode);
+}
+
+void BunMainForm::fitHorizontally() {
+  if (!screen_ || !hScrollBar_) return;
+  const int visible = screen_->width() - (sidePanel_ && sidePanel_->isVisible() ? kSidePanelWidth : 0);
+  const int range = std::max(0, screen_->contentRight() + state_.CharW - std::max(visible, 1));
+  int x = std::clamp(screen_->scrollX, 0, range);
+  if (state_.InpAccept) {
+    const int cursor = state_.renderer.CursorX;
+    if (cursor + 2 * state_.CharW > x + visible) x = cursor + 2 * state_.CharW - visible;
+    if (cursor < x) x = std::max(0, cursor - 2 * state_.CharW);
+    x = std::clamp(x, 0, range);
+  }
+  {
+    const QSignalBlocker block(hScrollBar_);
+    hScrollBar_->setRange(0, range);
+    hScrollBar_->setPageStep(std::max(visible, 1));
+    hScrollBar_->setSingleStep(std::max(state_.CharW, 1));
+    hScrollBar_->setValue(x);
+  }
+  hScrollBar_->setVisible(range > 0);
+  if (x != screen_->scrollX) {
+    screen_->scrollX = x;
+    screen_->update();
+  }
 }
 
 // ---- input ----
@@ -522,6 +595,10 @@ void BunMainForm::runCommand(CalcCommand command) {
         toolWindows_->focusToolBox();
       }
       return;
+    case CalcCommand::Notebook:
+      if (!openNotebook) break;
+      openNotebook();
+      return;
     default: break;
   }
   if (isStateCommand(command)) {
@@ -548,14 +625,22 @@ void BunMainForm::contextMenuEvent(QContextMenuEvent* event) {
 
 void BunMainForm::inputPanelSwitch() {
   if (!inputForm_) return;
-  if (!inputForm_->isVisible()) {
-    inputForm_->showNormal();
-  } else if (inputForm_->isMinimized()) {
-    inputForm_->showNormal();
+  // Hidden rather than minimized: a window manager minimizes a tool window together with
+  // the window it belongs to, and the whole program would vanish.
+  if (inputForm_->isVisible() && !inputForm_->isMinimized()) {
+    inputForm_->hide();
   } else {
-    inputForm_->showMinimized();
+    inputForm_->showNormal();
+    inputForm_->raise();
   }
   updateInputPanelCheck();
+}
+
+void BunMainForm::copyLine(std::string_view line) {
+  const std::span<const InkSpan> inks =
+      line == state_.InpSiki ? std::span<const InkSpan>(state_.AppendedValues)
+                             : std::span<const InkSpan>();
+  copyLineToClipboard(line, inks, settings_);
 }
 
 void BunMainForm::updateInputPanelCheck() {
@@ -648,8 +733,8 @@ void BunMainForm::cursorTick() {
   if (!state_.InpAccept && !screen_->cursorShown) return;
   screen_->cursorShown = !screen_->cursorShown;
   const ScreenRect block = state_.cursorBlock();
-  screen_->update(QRect(QPoint(block.left - 2, block.top - 2),
-                        QPoint(block.right + 2, block.bottom + 2)));
+  screen_->updatePicture(QRect(QPoint(block.left - 2, block.top - 2),
+                               QPoint(block.right + 2, block.bottom + 2)));
 }
 
 // ---- window events ----
@@ -679,9 +764,13 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    if (answer == BoxAnswer::Yes && saveNotebook) saveNotebook();
+    if (answer == BoxAnswer::Yes && saveNotebook && !saveNotebook()) {
+      event->ignore();
+      return;
+    }
   }
   closing_ = true;
+  if (closeNotebook) closeNotebook();
   timer1_.stop();
   // Base-n mode holds EVERYINPUT at 0 only for as long as it lasts.
   if (state_.NsinMode) settings_.EVERYINPUT = state_.NsinSavedEveryInput;
@@ -693,6 +782,10 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
     settings_.MAINLEFT = place.left();
     settings_.MAINHEIGHT = place.height();
     settings_.MAINWIDTH = place.width();
+  }
+  if (inputForm_) {
+    settings_.INPUTTOP = inputForm_->y();
+    settings_.INPUTLEFT = inputForm_->x();
   }
   // The memo keeps its entries in the settings.
   toolWindows_->closeAll();

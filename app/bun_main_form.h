@@ -32,6 +32,7 @@ namespace ravlo {
 class CalcScreen;
 class ConstBox;
 class InputForm;
+class PanelUnderModals;
 class SidePanel;
 class ToolWindows;
 class WindowVoice;
@@ -84,6 +85,7 @@ class BunMainForm final : public QMainWindow {
   SidePanel* sidePanel() const { return sidePanel_; }
   QLabel* inputStringLabel() const { return label8_; }
   QScrollBar* scrollBar() const { return scrollBar_; }
+  QScrollBar* horizontalScrollBar() const { return hScrollBar_; }
   QTimer& cursorTimer() { return timer1_; }
   const std::filesystem::path& settingsFile() const { return settingsFile_; }
   // A menu or popup item by its component name (e.g. "N16"), or null.
@@ -91,9 +93,14 @@ class BunMainForm final : public QMainWindow {
   QMenu* popupMenu() const { return popupMenu1_; }
   std::string statusText() const { return sink_.statusText(); }
 
-  // The notebook's unsaved-edits flag and its save, asked at close.
+  // The notebook's unsaved-edits flag and its save, asked at close. The save says whether
+  // the edits are safe in a file; when they are not, the program keeps running.
   std::function<bool()> notebookHasUnsavedEdits;
-  std::function<void()> saveNotebook;
+  std::function<bool()> saveNotebook;
+  // The notebook command (ﾉｰﾄN, N, the menu): opens the notebook or brings it to the front.
+  std::function<void()> openNotebook;
+  // The program ends: the notebook window closes without asking again.
+  std::function<void()> closeNotebook;
 
   // Picks the printer for Print1; the printer-setup dialog unless a test puts a PDF file in
   // its place.
@@ -103,6 +110,7 @@ class BunMainForm final : public QMainWindow {
   void runCommand(CalcCommand command);
   // 読R, R, Alt+R: the current line read aloud.
   void readAloud();
+  // F8, Ctrl+I: the input panel hidden or shown, the main window left as it is.
   void inputPanelSwitch();
   void windowA4Width();
   // F1: the compiled help file with the desktop's viewer, else the user guide in the help
@@ -147,6 +155,10 @@ class BunMainForm final : public QMainWindow {
   void placePanels();
   void screenChanged();
   void syncScrollBar();
+  // The sideways scroll bar follows the width of the picture; while typing, the cursor is
+  // kept in view.
+  void fitHorizontally();
+  void copyLine(std::string_view line);
   void notAvailable(std::string_view feature);
   void afterInput();
   void updateInputPanelCheck();
@@ -168,11 +180,14 @@ class BunMainForm final : public QMainWindow {
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;
+  QScrollBar* hScrollBar_ = nullptr;
+  bool fitPending_ = false;
   QFrame* panel2_ = nullptr;
   QLabel* panel2Caption_ = nullptr;
   QLabel* label8_ = nullptr;
   SidePanel* sidePanel_ = nullptr;
   InputForm* inputForm_ = nullptr;
+  PanelUnderModals* panelUnderModals_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
   QTimer timer1_;
   std::map<std::string, QAction*, std::less<>> actions_;

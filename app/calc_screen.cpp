@@ -19,15 +19,28 @@ CalcScreen::CalcScreen(CalcState& state, const CalcSettings& settings, QWidget* 
 
 void CalcScreen::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  p.translate(-scrollX, 0);
   QtCanvas c(p);
   setUpCalcCanvas(c, settings_);
-  MainPaint(c, state_, width(), height(), cursorShown);
+  // The background is filled from the picture's left edge to the screen's right one.
+  MainPaint(c, state_, width() + scrollX, height(), cursorShown);
+  contentRight_ = c.bounds().isNull() ? 0 : c.bounds().right() + 1;
   if (onPainted) onPainted();
 }
 
+void CalcScreen::updatePicture(const QRect& r) { update(r.translated(-scrollX, 0)); }
+
 void CalcScreen::wheelEvent(QWheelEvent* event) {
-  const int dy = event->angleDelta().y();
-  if (dy != 0 && onWheel) onWheel(dy > 0 ? -1 : 1);
+  constexpr int kNotch = 120;
+  QPoint angle = event->angleDelta();
+  if (event->modifiers().testFlag(Qt::ShiftModifier) && angle.x() == 0) {
+    angle = QPoint(angle.y(), 0);
+  }
+  wheelAngle_ += angle;
+  const int down = -wheelAngle_.y() / kNotch;
+  const int right = -wheelAngle_.x() / kNotch;
+  wheelAngle_ += QPoint(right * kNotch, down * kNotch);
+  if ((down != 0 || right != 0) && onWheel) onWheel(down, right);
   event->accept();
 }
 

@@ -17,9 +17,16 @@ class CalcScreen final : public QWidget {
 
   // The blinking cursor block is drawn with the next paint.
   bool cursorShown = true;
+  // How far the picture is scrolled to the left, for lines wider than the screen.
+  int scrollX = 0;
+  // The right edge of what the last paint drew, in the picture's own coordinates.
+  int contentRight() const { return contentRight_; }
+  // Repaints a rectangle given in the picture's coordinates.
+  void updatePicture(const QRect& r);
 
-  // Wheel: -1 up, +1 down.
-  std::function<void(int)> onWheel;
+  // Wheel notches (an angle of 120 each): down and right are positive. Shift turns the
+  // wheel sideways.
+  std::function<void(int down, int right)> onWheel;
   std::function<void()> onResize;
   std::function<void()> onPainted;
 
@@ -33,6 +40,8 @@ class CalcScreen final : public QWidget {
  private:
   CalcState& state_;
   const CalcSettings& settings_;
+  int contentRight_ = 0;
+  QPoint wheelAngle_;  // what is left over from touchpads' fractions of a notch
 };
 
 }  // namespace ravlo

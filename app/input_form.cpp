@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <array>
+#include <utility>
 
 #include "app/key_translate.h"
 #include "app/model/calc_state.h"
@@ -112,6 +113,49 @@ constexpr std::array<InputButtonSpec, 44> kInputButtons = {
 
 std::span<const InputButtonSpec> inputButtonSpecs() { return kInputButtons; }
 
+std::string_view inputButtonAccessibleName(const InputButtonSpec& button) {
+  constexpr std::array<std::pair<std::string_view, std::string_view>, 34> kNames{{
+      {"Button19", "帯分数にする(帯T)"},
+      {"Button18", "仮分数にする(仮K)"},
+      {"toSyousuuButton", "小数にする(小S)"},
+      {"SpeedButton1", "式を消す(消D)"},
+      {"SpeedButton2", "式を復活(復H)"},
+      {"BackSpaceButton", "一字消す"},
+      {"SpeedButton12", "かっこ"},
+      {"SpeedButton13", "かっこ閉じる"},
+      {"SpeedButton22", "累乗"},
+      {"maekParButton", "分数式の始め"},
+      {"atokParButton", "分数式の終わり"},
+      {"SpeedButton19", "かける"},
+      {"SpeedButton21", "わる"},
+      {"SpeedButton18", "たす"},
+      {"SpeedButton20", "ひく"},
+      {"TO_Button", "と(帯分数)"},
+      {"SpeedButton11", "小数点"},
+      {"SpeedButton14", "イコール"},
+      {"SpeedButton5", "分の(分数)"},
+      {"XinputButton", "エックス"},
+      {"LessButton", "小なり"},
+      {"LessAndEqButton", "小なりイコール"},
+      {"MoreButton", "大なり"},
+      {"MoreAndEqButton", "大なりイコール"},
+      {"BikkuriButton", "階乗"},
+      {"JunretuButton", "順列"},
+      {"CombinButton", "組合せ"},
+      {"TaiInputButton", "比"},
+      {"SpeedButton23", "ｎ進法の変換"},
+      {"SolveSikiButton", "方程式を解く"},
+      {"SikiEditButton", "式エディタ(編E)"},
+      {"NoteOpenButton", "ノート(ﾉｰﾄN)"},
+      {"KoeButton", "読み上げ(読R)"},
+      {"SetteiButton", "条件設定(条件J)"},
+  }};
+  for (auto [name, spoken] : kNames) {
+    if (name == button.name) return spoken;
+  }
+  return button.caption;
+}
+
 InputForm::InputForm(CalcState& state, QWidget* owner, std::function<void()> afterInput)
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), state_(state),
       afterInput_(std::move(afterInput)) {
@@ -145,7 +189,7 @@ InputForm::InputForm(CalcState& state, QWidget* owner, std::function<void()> aft
   for (const InputButtonSpec& button : inputButtonSpecs()) {
     auto* b = new QPushButton(toQString(button.caption), this);
     b->setObjectName(toQString(button.name));
-    b->setAccessibleName(toQString(button.caption));
+    b->setAccessibleName(toQString(inputButtonAccessibleName(button)));
     b->setGeometry(button.left, button.top, button.width, button.height);
     b->setFocusPolicy(Qt::NoFocus);  // the keys stay with the calculation screen
     QFont f(button.proportional ? QStringLiteral("ＭＳ Ｐゴシック") : QStringLiteral("ＭＳ ゴシック"));

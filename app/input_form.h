@@ -36,6 +36,10 @@ struct InputButtonSpec {
 // Every button, top row first.
 std::span<const InputButtonSpec> inputButtonSpecs();
 
+// What a screen reader says for the button: its meaning in Japanese words ("かける" for ×,
+// "帯分数にする" for 帯T); a digit is its own name.
+std::string_view inputButtonAccessibleName(const InputButtonSpec& button);
+
 class InputForm final : public QWidget {
   Q_OBJECT
 

@@ -81,7 +81,9 @@ int MainDsp(Canvas& c, CalcState& st, std::string_view siki, bool hasProcess) {
     drawer.drawWithHeader(c, st.process.ProcType, st.process.ProcText, st.LeftX, st.TopY,
                           st.CharW, st.CharH);
   } else {
+    r.inkSpans = st.AppendedValues;
     r.LineDraw(c, siki, st.LeftX, st.TopY, st.CharW, st.CharH, 1, 0);
+    r.inkSpans.clear();
     drawDecimalNote(c, st);
   }
   // The row of the factorization's last "＝": exponents at the end of the line do not lift

@@ -1,5 +1,6 @@
 #include "app/ravlo_application.h"
 
+#include <QIcon>
 #include <QMessageBox>
 #include <exception>
 
@@ -9,8 +10,12 @@
 namespace ravlo {
 
 RavloApplication::RavloApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // No display name: on Linux Qt would append it to every window title, and the titles are
+  // the windows' own captions.
   setApplicationName(QStringLiteral("ravlo"));
-  setApplicationDisplayName(QStringLiteral("ラヴロ"));
+  // The installed menu entry and icon, so that task bars show the program's own.
+  setDesktopFileName(QStringLiteral("jp.keorusha.ravlo"));
+  setWindowIcon(QIcon::fromTheme(QStringLiteral("jp.keorusha.ravlo")));
   installJapaneseTranslations(*this);
   setupFontSubstitutions();
 }

@@ -81,10 +81,8 @@ SplashLayout SplMsgParse(std::string_view text, const SplashLayout& previous, Me
 SplashSize splashWindowSize(const SplashLayout& layout, int W, int H) {
   const std::int64_t width = static_cast<std::int64_t>(W) * (layout.columns + 8);
   const std::int64_t height = static_cast<std::int64_t>(H) * (layout.rows + 4);
-  // Past a screen's worth of text the window stops growing; the text is still drawn.
-  constexpr std::int64_t kMaxSide = 16000;
-  return {static_cast<int>(std::clamp<std::int64_t>(width, kSplashMinWidth, kMaxSide)),
-          static_cast<int>(std::clamp<std::int64_t>(height, kSplashMinHeight, kMaxSide))};
+  return {static_cast<int>(std::clamp<std::int64_t>(width, kSplashMinWidth, kSplashMaxSide)),
+          static_cast<int>(std::clamp<std::int64_t>(height, kSplashMinHeight, kSplashMaxSide))};
 }
 
 void SplMsgDraw(Canvas& c, ExprRenderer& renderer, const SplashLayout& layout, int W, int H) {

@@ -38,6 +38,8 @@ inline constexpr int kSplashMinHeight = 80;
 inline constexpr int kSplashStartX = 20;
 inline constexpr int kSplashStartY = 30;
 inline constexpr int kSplashFontSize = 13;
+// Past a screen's worth of text the window stops growing; the text is still drawn.
+inline constexpr int kSplashMaxSide = 16000;
 inline constexpr Color kSplashPenColor = 0x808000;  // teal
 
 // Reads a message text. A text that is neither "$" nor "@" keeps the rows and columns of

@@ -1,6 +1,7 @@
 #include "app/splash_msg_form.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,7 @@ constexpr int kFirstTick = 10;
 constexpr int kRefusedTick = 1;
 constexpr int kOffset = 160;  // from the owner's top-left corner
 constexpr Color kBackground = 0xC0DCC0;
+constexpr int kTitleButtons = 100;  // room a window manager takes for its title-bar buttons
 
 QString toQString(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -54,7 +56,8 @@ SplashMsgForm::SplashMsgForm(std::string_view text, std::string_view caption, in
   renderer_.ScreenCharH = charH_;
 
   const SplashSize size = splashWindowSize(layout_, charW_, charH_);
-  setFixedSize(size.width, size.height);
+  const QSize fits = sizeForContent(caption);
+  setFixedSize(std::max(size.width, fits.width()), std::max(size.height, fits.height()));
   if (owner) {
     move(owner->frameGeometry().topLeft() + QPoint(kOffset, kOffset));
   }
@@ -62,6 +65,32 @@ SplashMsgForm::SplashMsgForm(std::string_view text, std::string_view caption, in
   timer_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &SplashMsgForm::onTimer);
   timer_.start(layout_.closeAtOnce ? kRefusedTick : kFirstTick);
+}
+
+QSize SplashMsgForm::sizeForContent(std::string_view caption) {
+  // The cell count the layout gives leaves no room for the margins or for wide characters:
+  // draw once where nobody sees it and take what the drawing needs.
+  QImage probe(1, 1, QImage::Format_ARGB32);
+  constexpr double kInchesPerMeter = 39.37;
+  probe.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() * kInchesPerMeter)));
+  probe.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() * kInchesPerMeter)));
+  QRect drawn;
+  {
+    QPainter p(&probe);
+    QtCanvas c(p);
+    c.setFont(splashFont(fontName_));
+    c.setPenWidth(2);
+    renderer_.lineCount = 0;
+    SplMsgDraw(c, renderer_, layout_, charW_, charH_);
+    drawn = c.bounds();
+  }
+  QSize fits;
+  if (!drawn.isNull()) {
+    fits = QSize(drawn.right() + 1 + kSplashStartX, drawn.bottom() + 1 + kSplashStartX);
+  }
+  // The title bar shows the caption beside the window manager's buttons.
+  const int title = fontMetrics().horizontalAdvance(toQString(caption)) * 5 / 4 + kTitleButtons;
+  return fits.expandedTo(QSize(title, 0)).boundedTo(QSize(kSplashMaxSide, kSplashMaxSide));
 }
 
 void SplashMsgForm::onTimer() {

@@ -33,6 +33,8 @@ class SplashMsgForm final : public QDialog {
 
  private:
   void onTimer();
+  // What the text and the caption need, whatever the layout's cell count says.
+  QSize sizeForContent(std::string_view caption);
 
   SplashLayout layout_;
   std::string fontName_;

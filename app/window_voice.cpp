@@ -35,4 +35,9 @@ void WindowVoice::SikiSpeak(std::string_view text, bool whole) {
   speaker_.SikiSpeak(text, whole);
 }
 
+void WindowVoice::speakOnRequest(std::string_view text) {
+  if (beforeSpeaking_) beforeSpeaking_();
+  speaker_.speakOnRequest(text);
+}
+
 }  // namespace ravlo

@@ -47,6 +47,7 @@ class WindowVoice final : public CalcVoice {
   ~WindowVoice() override;
 
   void SikiSpeak(std::string_view text, bool whole) override;
+  void speakOnRequest(std::string_view text) override;
 
   const SikiSpeaker& speaker() const { return speaker_; }
 

@@ -122,9 +122,6 @@ int runCalc(const Args& args, CliIo& io) {
   if (syoudsp) options.SYOUDSP = *syoudsp;
   if (wariType) options.WARI_TYPE = *wariType;
   if (wariPnt) options.WARI_PNT = *wariPnt;
-  // "--wari-type 1" alone asks for a whole quotient and its remainder (7/2=3R1); the settings
-  // default of 10 places applies through --ini, and --wari-pnt chooses any other.
-  if (wariType && !wariPnt && !iniFile) options.WARI_PNT = 0;
 
   CalcEngine engine(sink);
   if (*expr != "-") {

@@ -46,7 +46,7 @@ void ExprRenderer::exprFractionStep(Canvas& c, DrawCtx& d) {
       c.moveTo(d.x, d.y);
       cursorFollowsPen = true;
     } else {
-      d.x = runDraw(c, whole, d.x, d.y, -1, d.cw, kBlack);
+      d.x = runDraw(c, whole, d.x, d.y, -1, d.cw, ink_);
     }
     d.i += close + 1;
     return;
@@ -60,7 +60,7 @@ void ExprRenderer::exprFractionStep(Canvas& c, DrawCtx& d) {
   if (posB != npos && posB + 1 < body.size()) {
     // The numerator has begun: draw it as if it were closed; the cursor stays in the numerator.
     if (!drawParts(std::string(r) + "]", body, afterOperator))
-      d.x = runDraw(c, r, d.x, d.y, -1, d.cw, kBlack);
+      d.x = runDraw(c, r, d.x, d.y, -1, d.cw, ink_);
     return;
   }
   {
@@ -82,7 +82,7 @@ void ExprRenderer::exprFractionStep(Canvas& c, DrawCtx& d) {
   }
   std::string_view den;
   if (posK != npos) {
-    d.x = runDraw(c, body.substr(0, posK), d.x, d.y, -1, d.cw, kBlack);
+    d.x = runDraw(c, body.substr(0, posK), d.x, d.y, -1, d.cw, ink_);
     d.x += 1;
     BarDraw(c, d.x, d.barLine(), d.cw);
     den = posB == npos ? body.substr(posK + 1) : body.substr(posK + 1, posB - posK - 1);
@@ -117,7 +117,7 @@ int ExprRenderer::SikiBunsuuDraw(Canvas& c, const BunsuuH& parts, int x, int y, 
   const int barY = y + CharH / 2;
   x += 2;
   const int sign = parts.signValue();
-  if (sign == 0) return runDraw(c, "0", x, y, -1, CharW, kBlack) + 2;
+  if (sign == 0) return runDraw(c, "0", x, y, -1, CharW, ink_) + 2;
   const bool negative = sign == -1;
   const bool bracketed = parenthesise && (negative || showPlus);
   if (negative || showPlus) {
@@ -131,7 +131,7 @@ int ExprRenderer::SikiBunsuuDraw(Canvas& c, const BunsuuH& parts, int x, int y, 
     c.textOut(x, y, negative ? "－" : "＋");
     x += 2 * CharW;
   }
-  if (*whole > 0) x = runDraw(c, std::to_string(*whole), x, y, -1, CharW, kBlack);
+  if (*whole > 0) x = runDraw(c, std::to_string(*whole), x, y, -1, CharW, ink_);
 
   const int denUnits = WidthUnits(parts.denominator);
   const int numUnits = WidthUnits(parts.numerator);

@@ -25,6 +25,15 @@ enum class YakuAnnotation {
   Result,    // ＝reduced (＝integer) on the same line, or the next when EQUAL_KAIGYO is on
 };
 
+// A stretch of a line (positions from, to − 1 of its text) whose numbers are drawn in
+// another ink than black.
+struct InkSpan {
+  std::size_t from = 0;
+  std::size_t to = 0;
+  Color ink = 0;
+  friend bool operator==(const InkSpan&, const InkSpan&) = default;
+};
+
 class ExprRenderer {
  public:
   // ---- settings read while drawing (the caller copies them in) ----
@@ -59,6 +68,8 @@ class ExprRenderer {
   // Left by YakubunDraw: the reduced value, and its integer form when it is a whole number.
   std::string reducedText;
   std::string reducedIntText;
+  // Stretches of the next LineDraw's text (not its answer column) in their own ink.
+  std::vector<InkSpan> inkSpans;
   // Parses expression fractions; BunsuuHErr is 50 after an integer part that does not fit.
   BunsuuHContext bunsuuH;
 
@@ -115,6 +126,8 @@ class ExprRenderer {
 
   NullSink quiet_;   // the renderer never reports: unreadable numbers are drawn as text
   int depth_ = 0;    // nesting of expression drawings (fractions of expressions)
+  Color ink_ = 0;    // what numbers are drawn in: black, or the ink of an InkSpan
+  bool spanned_ = false;  // the text being drawn is the one inkSpans count in
 };
 
 }  // namespace ravlo

@@ -36,7 +36,7 @@ void ExprRenderer::JunkanDot(Canvas& c, int x, int y, double scale) {
 
 int ExprRenderer::BunsuuDraw(Canvas& c, const Bunsuu64& value, int x, int y, int CharW,
                              int CharH, bool parenthesise) {
-  return fractionDraw(c, value, x, y, CharW, CharH, parenthesise, kBlack);
+  return fractionDraw(c, value, x, y, CharW, CharH, parenthesise, ink_);
 }
 
 int ExprRenderer::fractionDraw(Canvas& c, const Bunsuu64& v, int x, int y, int cw, int ch,

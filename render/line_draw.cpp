@@ -18,7 +18,9 @@ int ExprRenderer::LineDraw(Canvas& c, std::string_view text, int x, int y, int C
   columnWrapped = false;
   const std::size_t amp = text.find('&');
   const std::string_view left = text.substr(0, amp);
+  spanned_ = topLevel && !inkSpans.empty();
   const int end = drawExpr(c, left, x, y, CharW, CharH);
+  spanned_ = false;
   int result = end;
   if (amp != std::string_view::npos) {
     const std::string_view right = text.substr(amp + 1);

@@ -58,7 +58,7 @@ int ExprRenderer::SikiDraw(Canvas& c, std::string_view text, int x, int y, int C
 }
 
 int ExprRenderer::nestedDraw(Canvas& c, std::string_view text, int x, int y, int cw, int ch) {
-  if (depth_ >= kMaxDepth) return runDraw(c, text, x, y, -1, cw, kBlack);
+  if (depth_ >= kMaxDepth) return runDraw(c, text, x, y, -1, cw, ink_);
   return drawExpr(c, text, x, y, cw, ch);
 }
 
@@ -72,8 +72,15 @@ int ExprRenderer::drawExpr(Canvas& c, std::string_view text, int x, int y, int c
   d.ch = ch;
   d.hasX = text.find('x') != npos;
   c.moveTo(x, y);
+  const bool spanned = spanned_ && depth_ == 1;
   while (d.i < text.size() && !d.stop) {
     cursorFollowsPen = true;
+    if (spanned) {
+      ink_ = kBlack;
+      for (const InkSpan& span : inkSpans) {
+        if (d.i >= span.from && d.i < span.to) ink_ = span.ink;
+      }
+    }
     std::size_t before = d.i;
     TokenInfo t = TokenGlyph(d.rest());
     if (t.kind == 0 || t.kind == -1)
@@ -83,10 +90,11 @@ int ExprRenderer::drawExpr(Canvas& c, std::string_view text, int x, int y, int c
     if (d.i == before && !d.stop) {
       // Every step must eat something; a character no rule took is drawn as it is.
       std::size_t n = utf8CharLength(text, d.i);
-      d.x = runDraw(c, text.substr(d.i, n), d.x, d.y, -1, cw, kBlack);
+      d.x = runDraw(c, text.substr(d.i, n), d.x, d.y, -1, cw, ink_);
       d.i += n;
     }
   }
+  if (spanned) ink_ = kBlack;
   --depth_;
   return d.x;
 }
@@ -95,7 +103,7 @@ void ExprRenderer::ordinaryStep(Canvas& c, DrawCtx& d) {
   std::string_view r = d.rest();
   SpecialFound s = NextSpecial(r);
   if (s.position < 0) {
-    d.x = runDraw(c, r, d.x, d.y, -1, d.cw, kBlack);
+    d.x = runDraw(c, r, d.x, d.y, -1, d.cw, ink_);
     d.i = d.text.size();
     d.stop = true;
     return;
@@ -105,7 +113,7 @@ void ExprRenderer::ordinaryStep(Canvas& c, DrawCtx& d) {
     case '+': case '-': case '*': case '/': case '^': case '=': case ':':
     case '!': case 'P': case 'C': case '(': case ')': case 'x': case 'y': case 'z':
     case '<': case '>':
-      d.x = runDraw(c, r.substr(0, at), d.x, d.y, -1, d.cw, kBlack);
+      d.x = runDraw(c, r.substr(0, at), d.x, d.y, -1, d.cw, ink_);
       d.i += at;
       return;
     case 'k':
@@ -119,7 +127,7 @@ void ExprRenderer::ordinaryStep(Canvas& c, DrawCtx& d) {
       return;
     default:
       // 'p', 'm', 'u', '@', '[', ']', 'K', 'B', 'R', '$' after a number: the rest as a run.
-      d.x = runDraw(c, r, d.x, d.y, -1, d.cw, kBlack);
+      d.x = runDraw(c, r, d.x, d.y, -1, d.cw, ink_);
       d.i = d.text.size();
       d.stop = true;
       return;
@@ -129,7 +137,7 @@ void ExprRenderer::ordinaryStep(Canvas& c, DrawCtx& d) {
 // "I k …": the whole number, then the fraction (or the denominator being typed).
 void ExprRenderer::mixedStep(Canvas& c, DrawCtx& d, std::size_t at) {
   std::string_view r = d.rest();
-  d.x = runDraw(c, r.substr(0, at), d.x, d.y, -1, d.cw, kBlack);
+  d.x = runDraw(c, r.substr(0, at), d.x, d.y, -1, d.cw, ink_);
   d.x += 1;
   BarDraw(c, d.x, d.barLine(), d.cw);
   std::string_view after = r.substr(at + 1);
@@ -165,7 +173,7 @@ void ExprRenderer::fractionStep(Canvas& c, DrawCtx& d, std::size_t at) {
   if (after.empty()) {
     // Only the denominator so far: it stands under its bar, the numerator comes next.
     int start = d.x;
-    int runEnd = runDraw(c, den, start, d.lowerLine(), -1, d.cw, kBlack);
+    int runEnd = runDraw(c, den, start, d.lowerLine(), -1, d.cw, ink_);
     int width = d.cw * static_cast<int>(den.size());
     BarDraw(c, start, d.barLine(), width);
     placeCursor(start, d.upperLine());
@@ -185,7 +193,7 @@ void ExprRenderer::fractionStep(Canvas& c, DrawCtx& d, std::size_t at) {
     v.numerator = parseInt64(num).value_or(0);
     d.x = BunsuuDraw(c, v, d.x, d.y, d.cw, d.ch, false);
   } else {
-    d.x = runDraw(c, r.substr(0, taken), d.x, d.y, -1, d.cw, kBlack);
+    d.x = runDraw(c, r.substr(0, taken), d.x, d.y, -1, d.cw, ink_);
   }
   d.i += taken;
 }
@@ -193,18 +201,18 @@ void ExprRenderer::fractionStep(Canvas& c, DrawCtx& d, std::size_t at) {
 // "I . F", possibly with a repeating period "@ P".
 void ExprRenderer::decimalStep(Canvas& c, DrawCtx& d, std::size_t at) {
   std::string_view r = d.rest();
-  d.x = runDraw(c, r.substr(0, at + 1), d.x, d.y, -1, d.cw, kBlack);
+  d.x = runDraw(c, r.substr(0, at + 1), d.x, d.y, -1, d.cw, ink_);
   d.i += at + 1;
   std::string_view after = d.rest();
   SpecialFound s = NextSpecial(after);
   if (s.position < 0) {
-    d.x = runDraw(c, after, d.x, d.y, -1, d.cw, kBlack);
+    d.x = runDraw(c, after, d.x, d.y, -1, d.cw, ink_);
     d.i = d.text.size();
     d.stop = true;
     return;
   }
   std::size_t sp = static_cast<std::size_t>(s.position - 1);
-  d.x = runDraw(c, after.substr(0, sp), d.x, d.y, -1, d.cw, kBlack);
+  d.x = runDraw(c, after.substr(0, sp), d.x, d.y, -1, d.cw, ink_);
   d.i += sp;
   if (s.character != '@') return;  // the special character is the next head
 
@@ -224,12 +232,12 @@ void ExprRenderer::decimalStep(Canvas& c, DrawCtx& d, std::size_t at) {
   int dotY = static_cast<int>(std::lround(d.y - 0.4 * d.ch));
   JunkanDot(c, static_cast<int>(std::lround(d.x + 0.3 * d.cw)), dotY, 0.3);
   std::size_t first = utf8CharLength(digits, 0);
-  d.x = runDraw(c, digits.substr(0, first), d.x, d.y, -1, d.cw, kBlack);
+  d.x = runDraw(c, digits.substr(0, first), d.x, d.y, -1, d.cw, ink_);
   std::string_view others = digits.substr(first);
   int count = static_cast<int>(others.size());
   if (e.position >= 0) {
     // The period is closed by the next token: dot over its last digit.
-    d.x = runDraw(c, others, d.x, d.y, -1, d.cw, kBlack);
+    d.x = runDraw(c, others, d.x, d.y, -1, d.cw, ink_);
     if (count > 0) JunkanDot(c, static_cast<int>(std::lround(d.x - 0.8 * d.cw)), dotY, 0.3);
     CursorColor = kBlue;
     d.i += digits.size();
@@ -238,7 +246,7 @@ void ExprRenderer::decimalStep(Canvas& c, DrawCtx& d, std::size_t at) {
   // Still being typed: the dot moves to the last digit typed so far.
   if (count > 0)
     JunkanDot(c, static_cast<int>(std::lround(d.x + d.cw * count - 0.8 * d.cw)), dotY, 0.3);
-  d.x = runDraw(c, others, d.x, d.y, -1, d.cw, kBlack);
+  d.x = runDraw(c, others, d.x, d.y, -1, d.cw, ink_);
   d.i = d.text.size();
   d.stop = true;
 }
@@ -340,7 +348,7 @@ int ExprRenderer::TokenDraw(Canvas& c, std::string_view text, int x, int y, int 
   if (text.empty()) return x;
   TokenInfo t = TokenGlyph(text);
   if (t.kind == 0 || t.kind == -1)
-    return runDraw(c, text.substr(0, utf8CharLength(text, 0)), x, y, -1, CharW, kBlack);
+    return runDraw(c, text.substr(0, utf8CharLength(text, 0)), x, y, -1, CharW, ink_);
   ++depth_;
   DrawCtx d;
   d.text = text;

@@ -3,7 +3,9 @@
 # expression editor with Alt+E, types 3b2+1 and computes it with Ctrl+Enter; then opens the
 # substitution box with Alt+D, substitutes x=3b2 into x^2+1 and computes that; last, opens
 # the editor again, and from it the constants box (定数 &T), whose 貼 &P puts 2.5 into the
-# editor's field. A screenshot of the whole screen after each.
+# editor's field; last, opens the notebook (N) on the screen's line, selects the problem,
+# edits it with 選択式を編集 (Ctrl+E) as 3b2+1 and computes it into the notebook. A
+# screenshot of the whole screen after each.
 #   scripts/e2e-editor.sh [OUTDIR]      (default docs/)
 # Needs xvfb-run, openbox, xdotool and ImageMagick's import; not part of the test run.
 set -euo pipefail
@@ -101,9 +103,31 @@ sleep 0.5
 xdotool key Return
 gone '式エディタ'
 
+# The boxes go, for a clear view of the notebook.
+for name in '定数設定' '数値代入'; do
+  w=$(window "$name")
+  xdotool windowactivate --sync "$w"
+  sleep 0.3
+  xdotool key alt+c
+  gone "$name"
+done
 xdotool windowactivate --sync "$main"
 sleep 0.3
-xdotool key --window "$main" ctrl+alt+x 2>/dev/null || true
+xdotool key n
+note=$(window 'ノート画面')
+xdotool windowactivate --sync "$note"
+sleep 0.3
+xdotool key shift+Down ctrl+e
+editor=$(window '式エディタ')
+xdotool windowactivate --sync "$editor"
+sleep 0.3
+xdotool key ctrl+a BackSpace
+xdotool type --delay 80 '3b2+1'
+xdotool key ctrl+Return
+sleep 1
+import -window root "$outdir/notebook-editor.png"
+# The notebook has changes; the program is stopped rather than asked.
+kill "$pid" 2>/dev/null || true
 for _ in $(seq 50); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
@@ -114,4 +138,4 @@ kill "$wm" 2>/dev/null || true
 INNER
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$work" "$outdir"
-echo "screenshots: $outdir/editor.png $outdir/substitution.png $outdir/editor-constants.png"
+echo "screenshots: $outdir/editor.png $outdir/substitution.png $outdir/editor-constants.png $outdir/notebook-editor.png"

@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk
   espeak-ng libespeak-ng-dev libasound2-dev sox
   poppler-utils imagemagick
+  desktop-file-utils appstream man-db
 )
 
 missing=()

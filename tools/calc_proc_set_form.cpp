@@ -58,7 +58,9 @@ void CalcProcSetForm::build() {
   check(C::CheckBox3, g2, {8, 150, 180, kRow});
   const ControlSpec& places = calcProcSpec(C::UpDown1);
   makeLabel(g2, places.caption, {12, 170, 72, kRow});
-  controls_[C::UpDown1] = makeUpDown(g2, places, {84, 168, 36, 20}, on(C::UpDown1));
+  QSpinBox* upDown = makeUpDown(g2, places, {84, 168, 36, 20}, on(C::UpDown1));
+  upDown->setMaximum(model_.placesMax());
+  controls_[C::UpDown1] = upDown;
   makeLabel(g2, places.after, {120, 170, 68, kRow});
 
   makeButton(this, "CloseButton", "閉じる C", {100, 297, 96, 22}, [this] { reject(); });

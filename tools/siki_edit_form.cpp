@@ -164,23 +164,16 @@ void SikiEditForm::solve() {
 }
 
 void SikiEditForm::noteButton() {
-  const ToolHooks& hooks = tools_.hooks();
-  const bool open = hooks.notebookOpen && hooks.notebookOpen();
+  const bool open = tools_.notebookOpen && tools_.notebookOpen();
   switch (model_.noteButton(open)) {
     case NoteButtonAction::OpenNotebook:
-      if (!hooks.openNotebook) {
-        if (hooks.notAvailable) hooks.notAvailable("ノート");
+      if (!tools_.openNotebook) {
+        if (tools_.hooks().notAvailable) tools_.hooks().notAvailable("ノート");
         return;
       }
       // The notebook takes its new problem from the screen's line.
       putTypedLine(tools_.state(), text());
-      if (isModal()) {
-        // The notebook must take input while the editor stays open beside it.
-        hide();
-        setWindowModality(Qt::NonModal);
-        show();
-      }
-      hooks.openNotebook(kNoteOpenFromEditor);
+      tools_.openNotebook(kNoteOpenFromEditor);
       return;
     case NoteButtonAction::CloseEditor: reject(); return;
     case NoteButtonAction::AlreadyOpen: return;

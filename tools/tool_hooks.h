@@ -26,11 +26,6 @@ struct ToolHooks {
   std::function<std::optional<std::vector<std::string>>(const std::vector<std::string>&)>
       editGoals;
   std::function<bool()> goalEditorOpen;
-  // The notebook window: whether it is open, and opening it with its open mode (NoteOpenMode)
-  // so that it takes the calculation screen's line as its new last problem. Unset: the
-  // notebook does not exist yet.
-  std::function<bool()> notebookOpen;
-  std::function<void(int noteOpenMode)> openNotebook;
 };
 
 // Carries out what a changed setting needs from the main window.

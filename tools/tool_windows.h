@@ -66,6 +66,12 @@ class ToolWindows final : public QObject {
   bool focusBox();
   void focusMainWindow();
 
+  // The notebook window, set by the notebook: whether it is open, and opening it with its
+  // open mode (NoteOpenMode) so that it takes the calculation screen's line as its new last
+  // problem. Unset: there is no notebook.
+  std::function<bool()> notebookOpen;
+  std::function<void(int noteOpenMode)> openNotebook;
+
   // The constants box, which the main window makes when it is first needed; then it is wired
   // here to the editor, whose field it fills and which it focuses or opens.
   std::function<ConstBox&()> makeConstantsBox;

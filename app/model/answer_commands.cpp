@@ -53,6 +53,14 @@ int equalSignCount(std::string_view line) {
   return n;
 }
 
+// 帯T and 仮K: the value appended after the line part's last "=" stands out in its own ink.
+void markAppendedValue(CalcState& st) {
+  const std::string_view line = std::string_view(st.InpSiki).substr(0, st.InpSiki.find('&'));
+  const std::size_t eq = line.rfind('=');
+  if (eq == std::string_view::npos) return;
+  st.AppendedValues.push_back({eq + 1, line.size(), kAppendedValueColor});
+}
+
 // Reduce, decimal to fraction and the repeating-decimal conversions append to the line part;
 // the answer column keeps its place after "&".
 bool appendingCommand(CalcState& st, ConversionKind kind) {
@@ -94,7 +102,10 @@ bool AnswerAsMixed(CalcState& st) {
   if (!r.done) return false;
   st.AnsShownTai = true;
   st.answerButtonsChanged();
-  if (!r.processBuilt) st.InpSiki = r.line;
+  if (!r.processBuilt) {
+    st.InpSiki = r.line;
+    markAppendedValue(st);
+  }
   finish(st);
   return true;
 }
@@ -105,7 +116,10 @@ bool AnswerAsImproper(CalcState& st) {
   if (!r.done) return false;
   st.AnsShownKa = true;
   st.answerButtonsChanged();
-  if (!r.processBuilt) st.InpSiki = r.line;
+  if (!r.processBuilt) {
+    st.InpSiki = r.line;
+    markAppendedValue(st);
+  }
   finish(st);
   return true;
 }

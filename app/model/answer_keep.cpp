@@ -80,6 +80,15 @@ std::string solvedValue(std::string_view line) {
   return std::string(value);
 }
 
+std::string computedLine(CalcState& st) {
+  if (st.InpAccept || st.InpSiki.empty()) return {};
+  if (st.process.ProcType == 0 || st.process.ProcText.empty()) return st.InpSiki;
+  const std::string question = SikiCutAns(linePart(st.InpSiki), false);
+  const std::string answer = quietAnswer(question);
+  // A conversion's worked solution of a single number has no answer of its own.
+  return answer.empty() ? st.InpSiki : question + "=" + answer;
+}
+
 std::string AnswerKeep::answerOfLine(CalcState& st) {
   const std::string_view line = linePart(st.InpSiki);
   if (st.process.ProcType != 0 && !st.process.ProcText.empty()) {

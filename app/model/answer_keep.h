@@ -25,6 +25,10 @@ std::string keptStatusText(std::string_view kept);
 // a value that can be typed.
 std::string solvedValue(std::string_view line);
 
+// The line a result shows, with its answer: the line itself, or for a worked solution its
+// question, "=" and the answer. Empty while the line is open for input.
+std::string computedLine(CalcState& st);
+
 class AnswerKeep {
  public:
   // The kept answer, an encoded expression text; empty until something is kept.

@@ -94,6 +94,8 @@ const SettingKey kKeys[] = {
     flag(kSectionCalcScreen, "WAKIGAKI", &S::WAKIGAKI),
     flag(kSectionCalcScreen, "SBARDSP", &S::SBARDSP),
     boolean(kSectionCalcScreen, "KAITOURAN_FLAG", &S::KAITOURAN_FLAG),
+    ranged(kSectionCalcScreen, "INPUTTOP", &S::INPUTTOP, kPlaceMin, kPlaceMax),
+    ranged(kSectionCalcScreen, "INPUTLEFT", &S::INPUTLEFT, kPlaceMin, kPlaceMax),
 
     text(kSectionNote, "FONTNAME", &S::NOTE_FONTNAME, true),
     size(kSectionNote, "FONTSIZE", &S::NOTE_FONTSIZE, kFontSizeMin, kFontSizeMax),
@@ -296,6 +298,8 @@ void writeSettings(const CalcSettings& settings, IniDocument& document) {
   for (const SettingKey& k : settingKeys()) {
     switch (k.type) {
       case SettingType::Int:
+        // A place never taken is not written: the file goes on without it.
+        if (settings.*k.intMember == kNotPlaced) break;
         document.setValue(k.section, k.key, std::to_string(settings.*k.intMember));
         break;
       case SettingType::Flag:

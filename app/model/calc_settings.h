@@ -14,6 +14,7 @@
 // (▼過程表示▼) are one flag, PROCDSP: on reading PROCDSP comes later and decides, and on
 // writing both keys get it.
 #include <array>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ inline constexpr int kFontSizeMax = 72;
 inline constexpr int kMaxGoals = 10;
 inline constexpr int kMemoSlots = 50;
 inline constexpr int kConstantSlots = 35;
+// INPUTTOP / INPUTLEFT before the input panel's place was first saved (a file of the
+// original program has no such keys): the panel is placed by the main window.
+inline constexpr int kNotPlaced = std::numeric_limits<int>::min();
 
 struct CalcSettings {
   // ▼計算画面▼
@@ -58,6 +62,9 @@ struct CalcSettings {
   bool WAKIGAKI = true;
   bool SBARDSP = true;
   bool KAITOURAN_FLAG = false;
+  // Where the input panel stood at the last close (the program's own keys).
+  int INPUTTOP = kNotPlaced;
+  int INPUTLEFT = kNotPlaced;
 
   // ▼ノート画面▼
   std::string NOTE_FONTNAME{kDefaultFontName};

@@ -124,7 +124,13 @@ int CalcState::JiInput(char token) {
     sink_.status(kTooLongText);
     return kJiRefused;
   }
-  if (!InpAccept) return kJiClosed;
+  if (!InpAccept || InputLocked) return kJiClosed;
+  // A base-n line may leave its last ")" out ("255>(16"), which the checker would hold
+  // against a "="; the conversion reads the line itself.
+  if (NsinMode && token == '=') {
+    commands_->run(CalcCommand::NsinHenkan);
+    return kJiRefused;
+  }
 
   // A "=" that ends up not appended must not leave the checker a step ahead of the text.
   const InpCheckState before = check;
@@ -143,11 +149,6 @@ int CalcState::JiInput(char token) {
   }
 
   if (ji == '=') {
-    if (NsinMode) {
-      check = before;
-      commands_->run(CalcCommand::NsinHenkan);
-      return kJiRefused;
-    }
     if (InpSiki.find('=') != std::string::npos) {
       check = before;
       return kJiRefused;
@@ -180,9 +181,18 @@ int CalcState::JiInputText(std::string_view text) {
   return rc;
 }
 
+int CalcState::typePai() {
+  int rc = kJiRefused;
+  for (char c : PaiStr) {
+    rc = JiInput(c);
+    if (rc != kJiAccepted) break;
+  }
+  return rc;
+}
+
 int CalcState::InpKeySyori(int key, KeyMods mods) {
   int rc = 0;
-  if (key == vk::Yen) rc = JiInputText(PaiStr);
+  if (key == vk::Yen) rc = typePai();
   const KeyContext ctx{InpAccept, NsinMode, settings_.RETKEYFLAG, commands_->toolBoxOpen()};
   const KeyAction action = InpKeyAction(key, mods, ctx);
   switch (action.kind) {
@@ -220,13 +230,19 @@ void CalcState::runCommand(CalcCommand command) {
     case CalcCommand::KeepAnswer: answers.CopyAnswer(*this); return;
     case CalcCommand::PasteAnswer: answers.PasteAnswer(*this); return;
     case CalcCommand::ViewAnswer: answers.ViewAnswer(*this); return;
+    case CalcCommand::KeepAndCopy: {
+      answers.CopyAnswer(*this);
+      const std::string line = computedLine(*this);
+      if (!line.empty()) view_->copyLine(line);
+      return;
+    }
     default: commands_->run(command); return;
   }
 }
 
 bool CalcState::appendDirect(char c) {
   // A closed line is a result; letters typed now would corrupt it.
-  if (!InpAccept) return false;
+  if (!InpAccept || InputLocked) return false;
   if (InpSiki.size() > static_cast<std::size_t>(kMaxInpCount)) {
     sink_.status(kTooLongText);
     return false;
@@ -256,6 +272,7 @@ void CalcState::SikiClear() {
   SoinsuuShown = false;
   SoinsuuLines.clear();
   DecimalNote.reset();
+  AppendedValues.clear();
   answerButtonsChanged();
   computeProcTop();
   LeftX = 2 * CharH;
@@ -272,7 +289,7 @@ void CalcState::SikiClear() {
 }
 
 int CalcState::SikiRestore() {
-  if (!RestoreOK) return kRestoreNotAllowed;
+  if (!RestoreOK || InputLocked) return kRestoreNotAllowed;
   RestoreOK = false;
   if (LastSiki.empty()) return -1;
   const std::string text = numberText.SikiCutAnsX(LastSiki, false);
@@ -302,7 +319,7 @@ int CalcState::SikiRestore() {
 }
 
 int CalcState::SikiBackSpace() {
-  if (!InpAccept) return -1;
+  if (!InpAccept || InputLocked) return -1;
   if (InpCount == 0) return -2;
   --InpCount;
   std::string text = InpSiki;
@@ -369,6 +386,10 @@ void CalcState::scrollTo(int position) {
 void CalcState::scrollBy(int delta) {
   const long long target = static_cast<long long>(ScrollPos) + delta;
   scrollTo(static_cast<int>(std::clamp(target, 0LL, static_cast<long long>(scrollRange()))));
+}
+
+int CalcState::lineAdvance() const {
+  return std::max(1, CharH * std::clamp(GyoKeisuu, kMinGyoKeisuu, kMaxGyoKeisuu) / 2);
 }
 
 void CalcState::lineSpacing(int delta) {

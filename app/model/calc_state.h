@@ -72,6 +72,7 @@ inline constexpr int kArrowScroll = 4;     // Up / Down / wheel move this many p
 inline constexpr Color kBackColor = 0xC0DCC0;
 inline constexpr Color kCursorColor = 0xFF0000;
 inline constexpr Color kCanvasPenColor = 0x808000;
+inline constexpr Color kAppendedValueColor = 0x800000;
 inline constexpr int kCanvasPenWidth = 2;
 
 inline constexpr int kMinGyoKeisuu = 1;
@@ -128,6 +129,7 @@ class CalcState {
   }
   // Reads a text aloud through the voice; whole = a whole line rather than one token.
   void speak(std::string_view text, bool whole) { voice_->SikiSpeak(text, whole); }
+  void speakOnRequest(std::string_view text) { voice_->speakOnRequest(text); }
 
   // ---- the calculation state ----
   std::string InpSiki;       // the current line
@@ -148,10 +150,15 @@ class CalcState {
   int AnsForm = 0;           // ANSSYU + 4 × SYOUDSP
   int GyoKeisuu = 5;         // working copy of GYOKEISUU
   std::optional<AnswerNote> DecimalNote;
+  // The values 帯T and 仮K appended, drawn in kAppendedValueColor; emptied by clear.
+  std::vector<InkSpan> AppendedValues;
   // The kept answer (答を一時保存); clears leave it alone.
   AnswerKeep answers;
   // Set while the line is being drawn onto a printer page.
   bool PrintFlag = false;
+  // Set while the notebook is open: nothing is typed into the line, restored or backspaced,
+  // so the line keeps the state it had and is open again exactly when it was open before.
+  bool InputLocked = false;
 
   // The checker's context: state, PrevJi, CurJi, InpErrNo and counters.
   InpCheckState check;
@@ -211,6 +218,9 @@ class CalcState {
   // Every character through JiInput in turn; the last result.
   int JiInputText(std::string_view text);
   int InpKeySyori(int key, KeyMods mods);
+  // The yen key: PaiStr typed up to the first character the checker refuses, so that a text
+  // too long for the digit limit brings one message, not one for every digit left over.
+  int typePai();
   // Runs a command of the key table or of a panel button.
   void runCommand(CalcCommand command);
   // Base-n mode: a digit A-F or the ">" mark, appended without the checker.
@@ -233,6 +243,8 @@ class CalcState {
   void EqualKaigyoSwitch();
   int BetsukaiSwitch();
   void scrollBy(int delta);
+  // One line of text, as far as one notch of the mouse wheel scrolls: CharH × GyoKeisuu / 2.
+  int lineAdvance() const;
   void scrollTo(int position);
   void lineSpacing(int delta);
   void pageHeight(int delta);

@@ -27,6 +27,8 @@ class CalcView {
   virtual void showInputString(std::string_view /*caption*/) {}
   // The conversion buttons 帯T, 仮K and 小S.
   virtual void setAnswerButtons(bool /*taiEnabled*/, bool /*kaEnabled*/, bool /*syouEnabled*/) {}
+  // The computed line goes onto the system clipboard.
+  virtual void copyLine(std::string_view /*line*/) {}
 };
 
 class CalcVoice {
@@ -34,6 +36,9 @@ class CalcVoice {
   virtual ~CalcVoice() = default;
   // Read a text aloud: whole = false for one typed token, true for a whole line.
   virtual void SikiSpeak(std::string_view /*text*/, bool /*whole*/) {}
+  // A line the learner asked to hear (R, 読R, the menu): a voice that cannot speak says so
+  // every time, not only the first.
+  virtual void speakOnRequest(std::string_view text) { SikiSpeak(text, true); }
 };
 
 class CalcCommandHandler {

@@ -65,7 +65,7 @@ KeyAction ctrlRule(int key) {
     case 'H': return command(CalcCommand::Restore);
     case 'D': return command(CalcCommand::Clear);
     case 'I': return command(CalcCommand::InputPanelSwitch);
-    case 'C': return command(CalcCommand::KeepAnswer);
+    case 'C': return command(CalcCommand::KeepAndCopy);
     case 'P': return command(CalcCommand::PasteAnswer);
     case 'Q':
     case vk::Enter: return command(CalcCommand::Solve);
@@ -91,6 +91,7 @@ KeyAction plainRule(int key, const KeyContext& ctx) {
   if (ctx.NsinMode) {
     if (key >= 'A' && key <= 'F') return direct(static_cast<char>(key));
     if (key == vk::Period || key == vk::Decimal) return direct('>');
+    if (key == vk::Slash) return command(CalcCommand::NsinHenkan);
   }
   switch (key) {
     case vk::Delete: return command(CalcCommand::Clear);
@@ -118,7 +119,9 @@ KeyAction plainRule(int key, const KeyContext& ctx) {
     case vk::BracketClose: return token(']');
     case vk::Period:
     case vk::Decimal: return token('.');
-    case vk::Slash: return command(CalcCommand::NsinHenkan);
+    // Outside base-n mode the main keyboard's "/" divides, as the keypad's does: a laptop
+    // has no keypad.
+    case vk::Slash: return token('/');
     case 'X': return token('x');
     case vk::Enter: return ctx.RETKEYFLAG ? token('=') : token('%');
     default: break;
@@ -153,10 +156,12 @@ KeyAction InpKeyAction(int key, KeyMods mods, const KeyContext& ctx) {
 KeyAction MainWindowKeyAction(int key, KeyMods mods) {
   if (mods.alt && key == 'E') return command(CalcCommand::ExpressionEditor);
   if (mods.alt && key == 'R') return command(CalcCommand::ReadAloud);
+  // Shift+R and Shift+N are the conversions the menus show beside them.
+  const bool shiftOnly = mods.shift && !mods.alt;
   switch (key) {
     case 'J': return command(CalcCommand::SettingsDialog);
-    case 'N': return command(CalcCommand::Notebook);
-    case 'R': return command(CalcCommand::ReadAloud);
+    case 'N': return shiftOnly ? nothing() : command(CalcCommand::Notebook);
+    case 'R': return shiftOnly ? nothing() : command(CalcCommand::ReadAloud);
     default: return nothing();
   }
 }
@@ -203,6 +208,7 @@ std::string_view commandName(CalcCommand c) {
     case CalcCommand::KeepAnswer: return "KeepAnswer";
     case CalcCommand::PasteAnswer: return "PasteAnswer";
     case CalcCommand::ViewAnswer: return "ViewAnswer";
+    case CalcCommand::KeepAndCopy: return "KeepAndCopy";
     case CalcCommand::AnswerAsDecimal: return "AnswerAsDecimal";
     case CalcCommand::AnswerAsMixed: return "AnswerAsMixed";
     case CalcCommand::AnswerAsImproper: return "AnswerAsImproper";

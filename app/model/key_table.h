@@ -74,6 +74,7 @@ enum class CalcCommand {
   KeepAnswer,            // CopyAnswer
   PasteAnswer,           // PasteAnswer
   ViewAnswer,            // ViewAnswer
+  KeepAndCopy,           // Ctrl+C: CopyAnswer, and the computed line onto the clipboard
   // handed to the windows
   SettingsDialog,
   Notebook,
@@ -102,7 +103,7 @@ enum class CalcCommand {
 
 // True for the commands the calculation state carries out itself.
 constexpr bool isStateCommand(CalcCommand c) {
-  return static_cast<int>(c) <= static_cast<int>(CalcCommand::ViewAnswer);
+  return static_cast<int>(c) <= static_cast<int>(CalcCommand::KeepAndCopy);
 }
 
 std::string_view commandName(CalcCommand c);
@@ -137,7 +138,7 @@ struct KeyContext {
 KeyAction InpKeyAction(int key, KeyMods mods, const KeyContext& ctx);
 
 // The main window's own keys, looked at before InpKeySyori. Returns Nothing when the key
-// goes on to InpKeySyori with the same modifiers.
+// goes on to InpKeySyori with the same modifiers (Shift+R and Shift+N among them).
 KeyAction MainWindowKeyAction(int key, KeyMods mods);
 
 // The input panel's Alt keys, looked at after InpKeySyori when the panel has the focus.

@@ -8,7 +8,7 @@ bool ReadAloud(CalcState& st, bool koeEnabled) {
     return false;
   }
   if (!koeEnabled) return false;
-  st.speak(st.InpSiki, true);
+  st.speakOnRequest(st.InpSiki);
   return true;
 }
 

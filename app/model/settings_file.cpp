@@ -46,6 +46,14 @@ bool isWritableFolder(const fs::path& folder) {
   return fs::is_directory(folder, ec) && ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+bool isInstalledProgramFolder(const fs::path& folder) {
+  if (folder.empty()) return false;
+  std::error_code ec;
+  const fs::path entry =
+      folder.parent_path() / "share" / "applications" / std::string(kDesktopEntryName);
+  return fs::is_regular_file(entry, ec);
+}
+
 fs::path settingsFilePath(const fs::path& exeDir, std::string_view xdgConfigHome,
                           std::string_view home,
                           const std::function<bool(const fs::path&)>& folderWritable) {
@@ -63,7 +71,9 @@ fs::path settingsFilePath(const fs::path& exeDir, std::string_view xdgConfigHome
 
 fs::path settingsFilePath() {
   return settingsFilePath(programFolder(), environmentValue("XDG_CONFIG_HOME"),
-                          environmentValue("HOME"));
+                          environmentValue("HOME"), [](const fs::path& folder) {
+                            return !isInstalledProgramFolder(folder) && isWritableFolder(folder);
+                          });
 }
 
 SettingsLoadReport SettingsLoad(CalcSettings& settings, const fs::path& file, MessageSink& sink) {

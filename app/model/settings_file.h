@@ -25,6 +25,14 @@ std::filesystem::path programFolder();
 // Whether files can be created in the folder.
 bool isWritableFolder(const std::filesystem::path& folder);
 
+// The name under which the program's menu entry is installed in <prefix>/share/applications.
+inline constexpr std::string_view kDesktopEntryName = "jp.keorusha.ravlo.desktop";
+
+// Whether the folder is the bin folder of an installation: its menu entry lies in
+// ../share/applications. Such a folder is no place for a user's settings even when it may be
+// written (root, or a prefix in the home folder).
+bool isInstalledProgramFolder(const std::filesystem::path& folder);
+
 // In the program's folder when that folder is writable; otherwise
 // $XDG_CONFIG_HOME/ravlo/RavloRS02.ini, or ~/.config/ravlo/RavloRS02.ini when
 // XDG_CONFIG_HOME is unset, empty or not absolute. Without any of these (no usable home
@@ -33,7 +41,8 @@ std::filesystem::path settingsFilePath(
     const std::filesystem::path& exeDir, std::string_view xdgConfigHome, std::string_view home,
     const std::function<bool(const std::filesystem::path&)>& folderWritable = isWritableFolder);
 
-// The same for this process: its own folder and environment.
+// The same for this process: its own folder and environment; an installed program's folder
+// counts as not writable.
 std::filesystem::path settingsFilePath();
 
 enum class SettingsFileState {

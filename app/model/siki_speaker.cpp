@@ -14,7 +14,11 @@ int speechRate(int hayasa) {
   return std::clamp(rate, kMinVoiceRate, kMaxVoiceRate);
 }
 
-void SikiSpeaker::SikiSpeak(std::string_view text, bool whole) {
+void SikiSpeaker::SikiSpeak(std::string_view text, bool whole) { say(text, whole, false); }
+
+void SikiSpeaker::speakOnRequest(std::string_view text) { say(text, true, true); }
+
+void SikiSpeaker::say(std::string_view text, bool whole, bool requested) {
   const std::string reading = SikiSpeakText(text, whole);
   if (reading.empty()) return;
   const std::string kana = SpeakableKana(reading);
@@ -22,7 +26,7 @@ void SikiSpeaker::SikiSpeak(std::string_view text, bool whole) {
   voice_.setRate(speechRate(settings_.HAYASA));
   voice_.setVolume(std::clamp(settings_.OOKISA, 0, 100));
   const VoiceResult result = voice_.speak(kana);
-  if (result == VoiceResult::Spoken || failureReported_) return;
+  if (result == VoiceResult::Spoken || (failureReported_ && !requested)) return;
   failureReported_ = true;
   sink_.status(result == VoiceResult::NoEngine ? kNoSpeechEngineText : kNoAudioOutputText);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Reads lines of the calculation screen aloud: the reading of the line, made speakable, at
 // the rate and volume of the settings, through a Voice. When the voice cannot speak, the
-// status bar says so once and every later read-out goes on without a sound.
+// status bar says so once and the readings of typing go on without a sound; a line asked
+// for is answered with the notice every time.
 #include <string_view>
 
 #include "app/model/calc_settings.h"
@@ -25,11 +26,14 @@ class SikiSpeaker final : public CalcVoice {
       : settings_(settings), sink_(sink), voice_(voice) {}
 
   void SikiSpeak(std::string_view text, bool whole) override;
+  void speakOnRequest(std::string_view text) override;
 
   // Whether a failure has been reported (and read-outs go on silently).
   bool failureReported() const { return failureReported_; }
 
  private:
+  void say(std::string_view text, bool whole, bool requested);
+
   const CalcSettings& settings_;
   MessageSink& sink_;
   Voice& voice_;

@@ -206,6 +206,25 @@ TEST(ViewAnswer, ShowsTheKeptAnswerBuiltUp) {
   EXPECT_EQ(shown.displayMs, 3000);
 }
 
+TEST(KeepAndCopy, KeepsTheAnswerAndHandsTheComputedLineOn) {
+  Session s;
+  s.type("3b2+1");
+  s->runCommand(CalcCommand::KeepAndCopy);
+  EXPECT_TRUE(s.view.copied.empty());  // nothing is computed yet
+  s.type("=");
+  s->runCommand(CalcCommand::KeepAndCopy);
+  EXPECT_EQ(s->answers.KeptAnswer, "1k3b2");
+  EXPECT_EQ(s.view.copied, std::vector<std::string>{"3b2+1=1k3b2"});
+}
+
+TEST(KeepAndCopy, AWorkedSolutionHandsOnItsQuestionAndAnswer) {
+  Session s([](CalcSettings& c) { c.PROCDSP = true; });
+  s.type("3b1+3b1=");
+  ASSERT_NE(s->process.ProcType, 0);
+  s->runCommand(CalcCommand::KeepAndCopy);
+  EXPECT_EQ(s.view.copied, std::vector<std::string>{"3b1+3b1=3b2"});
+}
+
 TEST(SolvedValue, NoValueAfterTheSign) {
   EXPECT_EQ(solvedValue("2*x=1"), "");
   EXPECT_EQ(solvedValue("x=1&"), "");

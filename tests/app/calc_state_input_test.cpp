@@ -376,7 +376,7 @@ TEST(CalcStateKeys, OtherCommandsGoToTheirOwners) {
   s.press('T', kCtrl);
   s.press('Q', kCtrl);
   s.press('N', kShift);
-  s.press(vk::Slash);
+  s.press(vk::Slash, kShift);
   s.press(vk::F8);
   s.press('J', KeyMods{false, false, true});
   const std::vector<CalcCommand> expected = {

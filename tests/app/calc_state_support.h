@@ -23,10 +23,12 @@ class RecordingView final : public CalcView {
     kaEnabled = ka;
     syouEnabled = syou;
   }
+  void copyLine(std::string_view line) override { copied.emplace_back(line); }
 
   int repaints = 0;
   std::vector<ScreenRect> erased;
   std::vector<std::string> captions;
+  std::vector<std::string> copied;
   bool taiEnabled = true;
   bool kaEnabled = true;
   bool syouEnabled = true;

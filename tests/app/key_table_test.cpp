@@ -98,7 +98,7 @@ TEST(InpKeyAction, EveryRuleOfTheKeyTable) {
       {"Ctrl+H", 'H', kCtrl, kTyping, cmd(CalcCommand::Restore)},
       {"Ctrl+D", 'D', kCtrl, kTyping, cmd(CalcCommand::Clear)},
       {"Ctrl+I", 'I', kCtrl, kTyping, cmd(CalcCommand::InputPanelSwitch)},
-      {"Ctrl+C", 'C', kCtrl, kTyping, cmd(CalcCommand::KeepAnswer)},
+      {"Ctrl+C", 'C', kCtrl, kTyping, cmd(CalcCommand::KeepAndCopy)},
       {"Ctrl+P", 'P', kCtrl, kTyping, cmd(CalcCommand::PasteAnswer)},
       {"Ctrl+Q", 'Q', kCtrl, kTyping, cmd(CalcCommand::Solve)},
       {"Ctrl+Enter", vk::Enter, kCtrl, kTyping, cmd(CalcCommand::Solve)},
@@ -144,7 +144,8 @@ TEST(InpKeyAction, EveryRuleOfTheKeyTable) {
       {"]", vk::BracketClose, kNone, kTyping, tok(']')},
       {".", vk::Period, kNone, kTyping, tok('.')},
       {"pad .", vk::Decimal, kNone, kTyping, tok('.')},
-      {"/", vk::Slash, kNone, kTyping, cmd(CalcCommand::NsinHenkan)},
+      {"/", vk::Slash, kNone, kTyping, tok('/')},
+      {"/ in base-n mode", vk::Slash, kNone, kNsin, cmd(CalcCommand::NsinHenkan)},
       {"0", '0', kNone, kTyping, tok('0')},
       {"9", '9', kNone, kTyping, tok('9')},
       {"pad 0", vk::Numpad0, kNone, kTyping, tok('0')},
@@ -174,7 +175,7 @@ TEST(InpKeyAction, YenTypesPaiThenEndsAsItsOwnRuleSays) {
   EXPECT_FALSE(InpKeyAction('3', kNone, kTyping).typePai);
 }
 
-TEST(MainWindowKeyAction, OwnKeysComeFirstWithAnyModifiers) {
+TEST(MainWindowKeyAction, OwnKeysComeFirstExceptTheShiftedConversions) {
   const struct {
     int key;
     KeyMods mods;
@@ -182,8 +183,14 @@ TEST(MainWindowKeyAction, OwnKeysComeFirstWithAnyModifiers) {
   } rows[] = {
       {'J', kNone, cmd(CalcCommand::SettingsDialog)},
       {'J', kCtrl, cmd(CalcCommand::SettingsDialog)},
-      {'N', kShift, cmd(CalcCommand::Notebook)},  // Shift+N never reaches base-n mode here
-      {'R', kShift, cmd(CalcCommand::ReadAloud)},
+      {'J', kShift, cmd(CalcCommand::SettingsDialog)},
+      {'N', kNone, cmd(CalcCommand::Notebook)},
+      {'N', kCtrl, cmd(CalcCommand::Notebook)},
+      {'N', kShift, none()},  // on to the key table: base-n mode
+      {'N', kShiftCtrl, none()},
+      {'R', kNone, cmd(CalcCommand::ReadAloud)},
+      {'R', kCtrl, cmd(CalcCommand::ReadAloud)},
+      {'R', kShift, none()},  // on to the key table: fraction <-> repeating decimal
       {'R', kAlt, cmd(CalcCommand::ReadAloud)},
       {'E', kAlt, cmd(CalcCommand::ExpressionEditor)},
       {'E', kNone, none()},

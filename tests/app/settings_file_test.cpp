@@ -72,6 +72,20 @@ TEST(SettingsPath, RealFolderChecks) {
   EXPECT_TRUE(fs::is_directory(programFolder()));
 }
 
+TEST(SettingsPath, InstalledProgramFolderIsKnownByItsMenuEntry) {
+  ScratchFolder dir;
+  fs::create_directories(dir / "usr/bin");
+  fs::create_directories(dir / "usr/share/applications");
+  writeBytes(dir / "usr/share/applications" / std::string(kDesktopEntryName), "[Desktop Entry]\n");
+  fs::create_directories(dir / "build/bin");
+  fs::create_directories(dir / "odd/share/applications" / std::string(kDesktopEntryName));
+  fs::create_directories(dir / "odd/bin");
+  EXPECT_TRUE(isInstalledProgramFolder(dir / "usr/bin"));
+  EXPECT_FALSE(isInstalledProgramFolder(dir / "build/bin"));
+  EXPECT_FALSE(isInstalledProgramFolder(dir / "odd/bin"));  // a folder by that name is no entry
+  EXPECT_FALSE(isInstalledProgramFolder({}));
+}
+
 class SettingsFileTest : public ::testing::Test {
  protected:
   ScratchFolder dir;

@@ -63,12 +63,30 @@ TEST_F(ConversionPaint, TheAppendedMixedFormIsPartOfTheLine) {
   ASSERT_TRUE(AnswerAsMixed(st));
   paint();
   EXPECT_EQ(c.countText("＝"), before + 1) << c.dump();
-  // The mixed number's whole part is drawn after the last "＝".
+  // The mixed number after the last "＝" stands out in navy; the line before it is black.
   bool wholeAfterEqual = false;
   for (const auto& t : c.texts()) {
-    if (t.text == "1" && t.x > st.renderer.answerX) wholeAfterEqual = true;
+    if (t.text == "＝" || t.text == "＋" || t.text == "■ ") continue;
+    const bool appended = t.x > st.renderer.answerX;
+    if (t.text == "1" && appended) wholeAfterEqual = true;
+    EXPECT_EQ(t.color, appended ? 0x800000u : 0x000000u) << t.text << " at " << t.x;
   }
   EXPECT_TRUE(wholeAfterEqual) << c.dump();
+  // 仮K's value too; a clear ends it.
+  settings.ANSSYU = 0;
+  st.updateAnsForm();
+  st.SikiClear();
+  st.JiInputText("3b5+0=");
+  ASSERT_TRUE(AnswerAsImproper(st));
+  paint();
+  ASSERT_EQ(c.countText("5"), 2) << c.dump();
+  EXPECT_EQ(c.findText("5", 0)->color, 0x000000u);
+  EXPECT_EQ(c.findText("5", 1)->color, 0x800000u);
+  st.SikiClear();
+  st.JiInputText("3b5+0=");
+  paint();
+  EXPECT_EQ(c.findText("5", 0)->color, 0x000000u);
+  EXPECT_EQ(c.findText("2", 0)->color, 0x000000u);  // the answer's numerator
 }
 
 TEST_F(ConversionPaint, FactorizationClosingLinesComeBackOnEveryPaint) {

@@ -149,6 +149,15 @@ TEST(ConversionWindow, BaseNModeFromThePanelAndTheMenus) {
   w.key(Qt::Key_Delete);
   w.type("11(2)=");
   EXPECT_EQ(w.state().InpSiki, "11(2)=3(10)");
+  // "=" and Return convert with the last ")" left out, as "/" does.
+  w.key(Qt::Key_Delete);
+  w.type("12(3.5=");
+  EXPECT_EQ(w.state().InpSiki, "12(3)=10(5)");
+  w.key(Qt::Key_Delete);
+  w.type("255.(16");
+  w.key(Qt::Key_Return);
+  EXPECT_EQ(w.state().InpSiki, "255(10)=FF(16)");
+  EXPECT_EQ(w.rec().boxes().size(), 1u);
 
   n27->trigger();
   EXPECT_FALSE(w.state().NsinMode);
@@ -156,10 +165,10 @@ TEST(ConversionWindow, BaseNModeFromThePanelAndTheMenus) {
   EXPECT_FALSE(n27->isChecked());
   EXPECT_EQ(w.status(), "Ｎ進法変換モードを出ました！!");
   EXPECT_EQ(w.settings().EVERYINPUT, 1);
-  // Outside the mode "/" converts nothing.
+  // Outside the mode "/" divides.
   w.key(Qt::Key_Delete);
-  w.type("11(2");
-  w.type("/");
+  w.type("11/2");
+  EXPECT_EQ(w.state().InpSiki, "11/2");
   EXPECT_EQ(w.rec().boxes().size(), 1u);
 }
 

@@ -4,8 +4,11 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QWindow>
+#include <algorithm>
 
 #include "expr/inp_check_msg.h"
 #include "window_fixture.h"
@@ -73,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyRow{"plus with Shift", Qt::Key_Plus, Qt::ShiftModifier, "2+3+"},
                       KeyRow{"star", Qt::Key_Asterisk, Qt::ShiftModifier, "2+3*"},
                       KeyRow{"keypad slash", Qt::Key_Slash, Qt::KeypadModifier, "2+3/"},
+                      KeyRow{"main keyboard slash", Qt::Key_Slash, Qt::NoModifier, "2+3/"},
                       KeyRow{"caret", Qt::Key_AsciiCircum, Qt::NoModifier, "2+3^"},
                       KeyRow{"point", Qt::Key_Period, Qt::NoModifier, "2+3."},
                       KeyRow{"keypad 7", Qt::Key_7, Qt::KeypadModifier, "2+37"},
@@ -170,14 +174,20 @@ TEST(MainWindow, TheSettingsButtonOpensTheSettingsDialog) {
   EXPECT_EQ(w.status(), "");
 }
 
-TEST(MainWindow, TheWindowsOwnLettersComeFirst) {
+TEST(MainWindow, TheWindowsOwnLettersAndTheShiftedConversions) {
   Window w;
   EXPECT_EQ(whileModal([&] { w.key(Qt::Key_J); }), "JoukenForm");
   EXPECT_EQ(w.state().InpSiki, "");
-  // Shift+N would be the base-n mode; the window's N (notebook) wins.
-  w.key(Qt::Key_N, Qt::ShiftModifier);
+  w.key(Qt::Key_N);
   EXPECT_EQ(w.status(), notAvailableText("ノート"));
   EXPECT_FALSE(w.state().NsinMode);
+  // Shift+R and Shift+N do what the menus show beside them.
+  w.type("3b1");
+  w.key(Qt::Key_R, Qt::ShiftModifier);
+  EXPECT_EQ(w.state().InpSiki, "3b1=0.@3");
+  w.key(Qt::Key_N, Qt::ShiftModifier);
+  EXPECT_TRUE(w.state().NsinMode);
+  EXPECT_TRUE(w.form().action("N26")->isChecked());
 }
 
 TEST(MainWindow, RWithAModifierStillReadsAloud) {
@@ -281,27 +291,56 @@ TEST(MainWindow, MenuItemsForLaterFeaturesSaySo) {
   }
 }
 
-TEST(MainWindow, F8MinimizesAndRestoresTheInputPanel) {
+TEST(MainWindow, F8HidesAndShowsTheInputPanelAlone) {
   Window w;
   InputForm* panel = w.form().inputForm();
   QAction* n4 = w.form().action("N4");
   ASSERT_TRUE(panel->isVisible());
   EXPECT_TRUE(n4->isChecked());
   w.key(Qt::Key_F8);
-  EXPECT_TRUE(panel->isMinimized());
+  EXPECT_FALSE(panel->isVisible());
   EXPECT_FALSE(n4->isChecked());
+  EXPECT_TRUE(w.form().isVisible());
+  EXPECT_FALSE(w.form().isMinimized());
+  w.key(Qt::Key_F8);
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_FALSE(panel->isMinimized());
+  EXPECT_TRUE(n4->isChecked());
+  // A panel minimized some other way comes back too.
+  panel->showMinimized();
   w.key(Qt::Key_F8);
   EXPECT_FALSE(panel->isMinimized());
-  EXPECT_TRUE(panel->isVisible());
-  EXPECT_TRUE(n4->isChecked());
-  panel->hide();
-  EXPECT_FALSE(n4->isChecked());
-  w.key(Qt::Key_F8);
-  EXPECT_TRUE(panel->isVisible());
   EXPECT_TRUE(n4->isChecked());
   // Ctrl+I on the panel itself works like F8.
   QTest::keyClick(panel, Qt::Key_I, Qt::ControlModifier);
-  EXPECT_TRUE(panel->isMinimized());
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_FALSE(w.form().isMinimized());
+}
+
+TEST(MainWindow, ModalWindowsStandAboveTheInputPanel) {
+  Window w;
+  QWindow* panel = w.form().inputForm()->windowHandle();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->flags().testFlag(Qt::WindowStaysOnTopHint));
+  bool onTopMeanwhile = true;
+  EXPECT_EQ(whileModal([&] { w.form().action("A1")->trigger(); },
+                       [&](QWidget&) { onTopMeanwhile = panel->flags().testFlag(Qt::WindowStaysOnTopHint); }),
+            "CalcProcSetForm");
+  EXPECT_FALSE(onTopMeanwhile);
+  EXPECT_TRUE(panel->flags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_TRUE(w.form().inputForm()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST(MainWindow, APaiTextTooLongForTheDigitLimitGivesOneMessage) {
+  Window w;
+  w.state().PaiStr = "3.14159265358979323846264338";
+  w.key(Qt::Key_Backslash);
+  EXPECT_EQ(w.state().InpSiki, "3.1415926535897932384");
+  int notices = 0;
+  for (const auto& e : w.rec().entries()) {
+    if (e.kind == RecordingSink::Kind::Small || e.kind == RecordingSink::Kind::Box) ++notices;
+  }
+  EXPECT_EQ(notices, 1);
 }
 
 TEST(MainWindow, InputPanelLooksLikeItsForm) {
@@ -315,7 +354,10 @@ TEST(MainWindow, InputPanelLooksLikeItsForm) {
     QAbstractButton* b = panel->button(spec.name);
     ASSERT_NE(b, nullptr) << spec.name;
     EXPECT_EQ(b->text().toStdString(), spec.caption);
-    EXPECT_EQ(b->accessibleName().toStdString(), spec.caption);
+    const std::string name = b->accessibleName().toStdString();
+    EXPECT_EQ(name, inputButtonAccessibleName(spec));
+    EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](char c) { return c & 0x80; }))
+        << spec.name << ": " << name;  // Japanese words, not "P" or "?"
     EXPECT_EQ(b->geometry().topLeft(), QPoint(spec.left, spec.top)) << spec.name;
     EXPECT_LE(b->geometry().right(), 161) << spec.name;
     EXPECT_LE(b->geometry().bottom(), 260) << spec.name;
@@ -384,16 +426,25 @@ TEST(MainWindow, ScrollingByWheelArrowsAndBar) {
   EXPECT_GT(bar->maximum(), 0);
   EXPECT_EQ(bar->singleStep(), 5);
   const QPointF at(20, 20);
-  QWheelEvent down(at, screen->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(screen, &down);
-  EXPECT_EQ(w.state().ScrollPos, 4);
-  EXPECT_EQ(bar->value(), 4);
+  const auto wheel = [&](int angle) {
+    QWheelEvent e(at, screen->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(screen, &e);
+  };
+  // One notch is one line of text; the arrows keep their few pixels.
+  const int line = w.state().CharH * w.settings().GYOKEISUU / 2;
+  ASSERT_GT(line, 4);
+  wheel(-120);
+  EXPECT_EQ(w.state().ScrollPos, line);
+  EXPECT_EQ(bar->value(), line);
   w.key(Qt::Key_Down);
-  EXPECT_EQ(w.state().ScrollPos, 8);
+  EXPECT_EQ(w.state().ScrollPos, line + 4);
   w.key(Qt::Key_Up);
-  w.key(Qt::Key_Up);
-  w.key(Qt::Key_Up);
+  EXPECT_EQ(w.state().ScrollPos, line);
+  // A touchpad's half notches add up.
+  wheel(60);
+  EXPECT_EQ(w.state().ScrollPos, line);
+  wheel(60);
   EXPECT_EQ(w.state().ScrollPos, 0);
   bar->setValue(40);
   EXPECT_EQ(w.state().ScrollPos, 40);
@@ -403,6 +454,30 @@ TEST(MainWindow, ScrollingByWheelArrowsAndBar) {
   EXPECT_EQ(w.state().ScrollPos, 0);
   w.key(Qt::Key_End);
   EXPECT_EQ(w.state().ScrollPos, std::min(screen->height(), w.state().scrollRange()));
+}
+
+TEST(MainWindow, ALineWiderThanTheScreenScrollsSideways) {
+  Window w;
+  QScrollBar* bar = w.form().horizontalScrollBar();
+  CalcScreen* screen = w.form().screen();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(bar->isVisible());
+  for (int i = 0; i < 40; ++i) w.type("12+");
+  w.type("1");
+  QTest::qWait(20);
+  ASSERT_TRUE(bar->isVisible());
+  EXPECT_GT(bar->maximum(), 0);
+  // Typing keeps the cursor in view: the picture has moved left to the line's end.
+  EXPECT_EQ(screen->scrollX, bar->value());
+  const int visible = screen->width() - kSidePanelWidth;
+  EXPECT_GT(w.state().renderer.CursorX, screen->scrollX);
+  EXPECT_LE(w.state().renderer.CursorX + w.state().CharW, screen->scrollX + visible);
+  bar->setValue(0);
+  EXPECT_EQ(screen->scrollX, 0);
+  w.key(Qt::Key_Delete);
+  QTest::qWait(20);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_EQ(screen->scrollX, 0);
 }
 
 TEST(MainWindow, LineSpacingAndPageHeightKeys) {
@@ -443,6 +518,28 @@ TEST(MainWindow, InputStringPanelShowsTheRawLine) {
   EXPECT_EQ(label->text(), QStringLiteral("3b2+1=1k3b2"));
   w.key(Qt::Key_Delete);
   EXPECT_EQ(label->text(), QStringLiteral(""));
+}
+
+TEST(MainWindow, AScreenReaderHearsTheLineAsTheVoiceReadsIt) {
+  Window w;
+  CalcScreen* screen = w.form().screen();
+  EXPECT_EQ(screen->accessibleName(), QStringLiteral("計算画面"));
+  w.type("3b2+1=");
+  EXPECT_EQ(screen->accessibleName(), QStringLiteral("3ぶんの2たす1イコール1と3ぶんの2"));
+  EXPECT_EQ(screen->accessibleDescription(), QStringLiteral("3b2+1=1k3b2"));
+  w.key(Qt::Key_Delete);
+  EXPECT_EQ(screen->accessibleName(), QStringLiteral("計算画面"));
+  // Menus are named in words, without their keyboard mnemonics.
+  std::vector<QMenu*> menus{w.form().popupMenu()};
+  for (QAction* a : w.form().menuBar()->actions()) menus.push_back(a->menu());
+  ASSERT_EQ(menus.size(), 6u);
+  for (QMenu* menu : menus) {
+    const QString name = menu->accessibleName();
+    EXPECT_FALSE(name.isEmpty()) << menu->objectName().toStdString();
+    EXPECT_FALSE(name.contains('&')) << name.toStdString();
+    EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+        << name.toStdString();
+  }
 }
 
 TEST(MainWindow, EveryWidgetHasAnAccessibleName) {

@@ -122,6 +122,23 @@ TEST(SettingsAtStart, TheInputPanelOpensOnTheScreen) {
   EXPECT_TRUE(avail.contains(panel)) << panel.x() << "," << panel.y();
 }
 
+TEST(SettingsAtStart, TheInputPanelComesBackWhereItWas) {
+  auto first = std::make_unique<Window>("[▼計算画面▼]\nMAINTOP=50\nMAINLEFT=70\n");
+  const QPoint moved(first->form().x() + 30, first->form().y() + 20);
+  first->form().inputForm()->move(moved);
+  const std::filesystem::path ini = first->ini();
+  ASSERT_TRUE(first->closeWindow());
+  CalcSettings saved;
+  RecordingSink sink;
+  SettingsLoad(saved, ini, sink);
+  EXPECT_EQ(QPoint(saved.INPUTLEFT, saved.INPUTTOP), moved);
+
+  Window again("[▼計算画面▼]\nMAINTOP=50\nMAINLEFT=70\nINPUTTOP=" +
+               std::to_string(saved.INPUTTOP) + "\nINPUTLEFT=" + std::to_string(saved.INPUTLEFT) +
+               "\n");
+  EXPECT_EQ(again.form().inputForm()->pos(), moved);
+}
+
 TEST(SettingsAtStart, AWindowOnTheScreenStaysWhereItWas) {
   Window w("[▼計算画面▼]\nMAINTOP=50\nMAINLEFT=70\nMAINWIDTH=400\nMAINHEIGHT=300\n");
   EXPECT_EQ(w.form().pos(), QPoint(70, 50));
@@ -144,7 +161,10 @@ TEST(CloseQuery, CancelKeepsTheProgramRunning) {
   int saves = 0;
   Window w;
   w.form().notebookHasUnsavedEdits = [] { return true; };
-  w.form().saveNotebook = [&] { ++saves; };
+  w.form().saveNotebook = [&] {
+    ++saves;
+    return true;
+  };
   w.rec().scriptAnswer(BoxAnswer::Cancel);
   EXPECT_FALSE(w.closeWindow());
   EXPECT_TRUE(w.form().isVisible());
@@ -166,7 +186,10 @@ TEST(CloseQuery, NoClosesWithoutSaving) {
   int saves = 0;
   Window w;
   w.form().notebookHasUnsavedEdits = [] { return true; };
-  w.form().saveNotebook = [&] { ++saves; };
+  w.form().saveNotebook = [&] {
+    ++saves;
+    return true;
+  };
   w.rec().scriptAnswer(BoxAnswer::No);
   EXPECT_TRUE(w.closeWindow());
   EXPECT_EQ(saves, 0);

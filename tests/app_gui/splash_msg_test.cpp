@@ -11,6 +11,7 @@
 #include "app/splash_markup.h"
 #include "app/splash_msg_form.h"
 #include "core/message_sink.h"
+#include "render/qt/qt_canvas.h"
 #include "render/recording_canvas.h"
 
 namespace ravlo::test {
@@ -172,6 +173,17 @@ TEST(SplashWindow, SizeAndPlaceFollowTheText) {
   EXPECT_EQ(form.pos(), owner.widget.frameGeometry().topLeft() + QPoint(160, 160));
   EXPECT_GT(form.charW(), 3);
   EXPECT_GT(form.charH(), form.charW());
+}
+
+TEST(SplashWindow, HoldsItsWholeTextAndCaption) {
+  Owner owner;
+  RecordingSink sink;
+  SplashMsgForm notice("$ 19ケタ以上は入力不可！", "警告！", 1500, &owner.widget, "ＭＳ ゴシック", sink);
+  const QFontMetrics fm(toQFont(FontSpec{"ＭＳ ゴシック", 13, false, false, true}), &notice);
+  EXPECT_GE(notice.width(), 20 + fm.horizontalAdvance(QStringLiteral("19ケタ以上は入力不可！")));
+  SplashMsgForm kept("@1k3b2", "一時保存の答", 3000, &owner.widget, "ＭＳ ゴシック", sink);
+  // Room for the caption beside the title bar's buttons.
+  EXPECT_GE(kept.width(), kept.fontMetrics().horizontalAdvance(QStringLiteral("一時保存の答")) + 60);
 }
 
 qint64 shownFor(std::string_view text, int displayMs, const std::function<void()>& meanwhile,

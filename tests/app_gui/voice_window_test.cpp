@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/model/read_aloud.h"
@@ -117,6 +119,33 @@ TEST(VoiceWindow, AVoiceThatCannotSpeakIsReportedOnceAndTypingGoesOn) {
   });
   EXPECT_EQ(notices, 1);
   EXPECT_EQ(voice.said.size(), 4u);
+}
+
+TEST(VoiceWindow, EveryRequestToReadAloudSaysThereIsNoSoundDevice) {
+  VoiceRecorder voice;
+  voice.result = VoiceResult::NoAudio;
+  Window w("[▼読み上げ▼]\nEVERYINPUT=1\n", true, &voice);
+  w.type("1");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.status(), kNoAudioOutputText);
+  // Typing goes on silently after the first notice ...
+  w.type("2");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(w.status(), "");
+  // ... but a line asked for is answered every time.
+  const std::vector<std::pair<const char*, std::function<void()>>> requests = {
+      {"R", [&] { w.key(Qt::Key_R); }},
+      {"Alt+R", [&] { w.key(Qt::Key_R, Qt::AltModifier); }},
+      {"menu", [&] { w.form().action("R1")->trigger(); }},
+      {"読R", [&] { w.click("KoeButton"); }},
+  };
+  for (const auto& [what, request] : requests) {
+    w.form().statusBar()->clearMessage();
+    request();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.status(), kNoAudioOutputText) << what;
+  }
+  EXPECT_EQ(w.state().InpSiki, "12");
 }
 
 }  // namespace

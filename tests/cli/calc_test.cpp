@@ -47,8 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
         CalcCase{{"-3+2"}, 0, "m3+2=m1\n", ""},
         CalcCase{{"--", "-3+2"}, 0, "m3+2=m1\n", ""},
         CalcCase{{"4:6"}, 0, "4:6=2:3\n", ""},
-        CalcCase{{"--wari-type", "1", "7/2"}, 0, "7/2=3R1\n", ""},
-        CalcCase{{"--wari-type", "1", "--wari-pnt", "10", "7/2"}, 0, "7/2=3.5\n", ""},
+        // Like every other setting, the places default to 10.
+        CalcCase{{"--wari-type", "1", "7/2"}, 0, "7/2=3.5\n", ""},
+        CalcCase{{"--wari-type", "1", "--wari-pnt", "0", "7/2"}, 0, "7/2=3R1\n", ""},
         CalcCase{{"--wari-type", "1", "--wari-pnt", "2", "1/3"}, 0, "1/3=0.33R0.01\n", ""},
         // Not a plain decimal division: computed normally.
         CalcCase{{"--wari-type", "1", "3b2/2"}, 0, "3b2/2=3b1\n", ""},

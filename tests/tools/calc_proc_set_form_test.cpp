@@ -119,7 +119,8 @@ TEST(CalcProcSetForm, LooksLikeItsForm) {
     EXPECT_NE(std::find(labels.begin(), labels.end(), text), labels.end()) << text;
   }
   auto* places = p.get<QSpinBox>(C::UpDown1);
-  EXPECT_EQ(std::tuple(places->minimum(), places->maximum()), std::tuple(0, 6));
+  // 0 … 6, and as far as the default of 10 that the settings hold.
+  EXPECT_EQ(std::tuple(places->minimum(), places->maximum()), std::tuple(0, 10));
   EXPECT_FALSE(places->wrapping());
   EXPECT_TRUE(places->findChild<QLineEdit*>()->isReadOnly());
   for (QWidget* control : namedControls(f)) {
@@ -148,18 +149,19 @@ TEST(CalcProcSetForm, ShowsTheSettingsItOpensWith) {
 
 TEST(CalcProcSetForm, TheQuotientPlacesFollowTheRemainderBox) {
   ProcSet p;
-  // The settings file's default of 10 places is more than the dialog offers.
-  EXPECT_EQ(p.get<QSpinBox>(C::UpDown1)->value(), 6);
-  EXPECT_EQ(p.w.settings().WARI_PNT, 6);
+  // The default of 10 places is more than the dialog offers: shown as it is, and opening
+  // the dialog leaves it alone.
   QSpinBox* places = p.get<QSpinBox>(C::UpDown1);
+  EXPECT_EQ(places->value(), 10);
+  EXPECT_EQ(p.w.settings().WARI_PNT, 10);
   p.get<QCheckBox>(C::CheckBox3)->click();
   EXPECT_EQ(p.w.settings().WARI_TYPE, 1);
   EXPECT_TRUE(places->isEnabled());
   QTest::keyClick(places, Qt::Key_Up);
-  EXPECT_EQ(p.w.settings().WARI_PNT, 6);  // no wrap
+  EXPECT_EQ(p.w.settings().WARI_PNT, 10);  // no wrap
   QTest::keyClick(places, Qt::Key_Down);
   QTest::keyClick(places, Qt::Key_Down);
-  EXPECT_EQ(p.w.settings().WARI_PNT, 4);
+  EXPECT_EQ(p.w.settings().WARI_PNT, 8);
   p.get<QCheckBox>(C::CheckBox3)->click();
   EXPECT_EQ(p.w.settings().WARI_TYPE, 0);
   EXPECT_FALSE(places->isEnabled());

@@ -75,6 +75,21 @@ TEST(CalcProcSetModel, ReturnKeyAndQuotientWithRemainder) {
   EXPECT_EQ(s.settings.WARI_PNT, 0);
 }
 
+TEST(CalcProcSetModel, OpeningLeavesMorePlacesThanOfferedAlone) {
+  Session s;
+  ASSERT_EQ(s.settings.WARI_PNT, 10);
+  CalcProcSetModel model(*s);
+  model.open();
+  EXPECT_EQ(s.settings.WARI_PNT, 10);
+  EXPECT_EQ(model.value(C::UpDown1), 10);
+  model.change(C::UpDown1, 12);
+  EXPECT_EQ(s.settings.WARI_PNT, 10);
+  model.change(C::UpDown1, 5);
+  EXPECT_EQ(s.settings.WARI_PNT, 5);
+  model.open();
+  EXPECT_EQ(model.placesMax(), 6);
+}
+
 TEST(CalcProcSetModel, AQuotientWithRemainderUsesThePlacesChosen) {
   Session s;
   CalcProcSetModel model(*s);

@@ -48,12 +48,11 @@ const ControlSpec& calcProcSpec(CalcProcControl control) {
   return kSpecs[static_cast<std::size_t>(control)];
 }
 
-CalcProcSetModel::CalcProcSetModel(CalcState& state) : state_(state) {}
+CalcProcSetModel::CalcProcSetModel(CalcState& state)
+    : state_(state), placesMax_(calcProcSpec(C::UpDown1).max) {}
 
 void CalcProcSetModel::open() {
-  const ControlSpec& spec = calcProcSpec(C::UpDown1);
-  int& places = state_.settings().WARI_PNT;
-  places = std::clamp(places, spec.min, spec.max);
+  placesMax_ = std::max(calcProcSpec(C::UpDown1).max, state_.settings().WARI_PNT);
 }
 
 int CalcProcSetModel::value(CalcProcControl control) const {
@@ -70,7 +69,7 @@ int CalcProcSetModel::value(CalcProcControl control) const {
       break;
     case C::RetKeyChkBox: v = s.RETKEYFLAG; break;
     case C::CheckBox3: v = s.WARI_TYPE != 0; break;
-    case C::UpDown1: v = s.WARI_PNT; break;
+    case C::UpDown1: return std::clamp(s.WARI_PNT, calcProcSpec(control).min, placesMax_);
   }
   const ControlSpec& spec = calcProcSpec(control);
   return std::clamp(v, spec.min, spec.max);
@@ -79,7 +78,7 @@ int CalcProcSetModel::value(CalcProcControl control) const {
 ToolEffects CalcProcSetModel::change(CalcProcControl control, int value) {
   CalcSettings& s = state_.settings();
   const ControlSpec& spec = calcProcSpec(control);
-  const int v = std::clamp(value, spec.min, spec.max);
+  const int v = std::clamp(value, spec.min, control == C::UpDown1 ? placesMax_ : spec.max);
   switch (control) {
     // A worked solution on the screen is drawn with the advice and detail settings of the
     // moment.

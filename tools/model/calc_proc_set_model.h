@@ -36,9 +36,11 @@ class CalcProcSetModel {
  public:
   explicit CalcProcSetModel(CalcState& state);
 
-  // The dialog opens: the decimal places of a quotient can only be shown within 0 … 6, and
-  // the setting takes the place count the dialog shows.
+  // The dialog opens. It offers 0 … 6 quotient places; a larger count from the settings file
+  // is shown as it is and kept until the learner picks another.
   void open();
+  // The largest place count the dialog offers while it is open.
+  int placesMax() const { return placesMax_; }
   int value(CalcProcControl control) const;
   ToolEffects change(CalcProcControl control, int value);
   // The place count can be changed only while quotients with remainder are on.
@@ -46,6 +48,7 @@ class CalcProcSetModel {
 
  private:
   CalcState& state_;
+  int placesMax_;
 };
 
 }  // namespace ravlo
