@@ -41,6 +41,7 @@
 #include "app/window_voice.h"
 #include "tools/const_box.h"
 #include "render/qt/qt_canvas.h"
+#include "tools/tool_windows.h"
 
 namespace ravlo {
 namespace {
@@ -118,7 +119,10 @@ class BunMainForm::CommandRouter final : public CalcCommandHandler {
  public:
   explicit CommandRouter(BunMainForm& form) : form_(form) {}
   void run(CalcCommand command) override { form_.runCommand(command); }
-  bool toolBoxOpen() const override { return form_.constBox_ && form_.constBox_->isOpen(); }
+  bool toolBoxOpen() const override {
+    return (form_.constBox_ && form_.constBox_->isOpen()) ||
+           (form_.toolWindows_ && form_.toolWindows_->toolBoxOpen());
+  }
 
  private:
   BunMainForm& form_;
@@ -163,9 +167,12 @@ BunMainForm::BunMainForm(Options options)
   panelUnderModals_ = new PanelUnderModals(inputForm_);
   state_.InputFormCreate();
   placeInputForm();
+  toolWindows_ = std::make_unique<ToolWindows>(state_, toolHooks(), this);
+  toolWindows_->makeConstantsBox = [this]() -> ConstBox& { return constantsBox(); };
 }
 
 BunMainForm::~BunMainForm() {
+  toolWindows_.reset();
   timer1_.stop();
   state_.setView(nullptr);
   state_.setCommands(nullptr);
@@ -576,8 +583,18 @@ void BunMainForm::runCommand(CalcCommand command) {
       screenChanged();
       return;
     case CalcCommand::ReadAloud: readAloud(); return;
+    case CalcCommand::ExpressionEditor: toolWindows_->SikiEditOpen(); return;
+    case CalcCommand::ExpressionMemo: toolWindows_->openMemo(); return;
+    case CalcCommand::SubstitutionBox: toolWindows_->openBox(); return;
     case CalcCommand::ConstantsBox: constantsBox().open(TeisuuOwner::InputPanel); return;
-    case CalcCommand::FocusToolBox: constantsBox().focus(); return;
+    case CalcCommand::FocusToolBox:
+      // The constants box first, then the substitution box, then the memo.
+      if (constBox_ && constBox_->isOpen()) {
+        constBox_->focus();
+      } else {
+        toolWindows_->focusToolBox();
+      }
+      return;
     case CalcCommand::Notebook:
       if (!openNotebook) break;
       openNotebook();
@@ -770,6 +787,8 @@ void BunMainForm::closeEvent(QCloseEvent* event) {
     settings_.INPUTTOP = inputForm_->y();
     settings_.INPUTLEFT = inputForm_->x();
   }
+  // The memo keeps its entries in the settings.
+  toolWindows_->closeAll();
   SettingsSave(settings_, settingsFile_, sink_);
   if (inputForm_) inputForm_->hide();
   event->accept();

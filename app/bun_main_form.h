@@ -34,6 +34,7 @@ class ConstBox;
 class InputForm;
 class PanelUnderModals;
 class SidePanel;
+class ToolWindows;
 class WindowVoice;
 
 inline constexpr std::string_view kHelpChmName = "RavloRS02.chm";
@@ -124,6 +125,8 @@ class BunMainForm final : public QMainWindow {
   bool settingsDialogOpen() const { return joukenFormOpen_; }
   // What the tool dialogs may ask of this window.
   ToolHooks toolHooks();
+  // The expression editor, the memo and the substitution box.
+  ToolWindows& toolWindows() { return *toolWindows_; }
   // The constants box and its calculator, kept for the run.
   ConstBox& constantsBox();
   // The version window, modal.
@@ -173,6 +176,7 @@ class BunMainForm final : public QMainWindow {
   std::unique_ptr<ScreenView> view_;
   std::unique_ptr<CommandRouter> router_;
   std::unique_ptr<WindowVoice> voice_;
+  std::unique_ptr<ToolWindows> toolWindows_;
 
   CalcScreen* screen_ = nullptr;
   QScrollBar* scrollBar_ = nullptr;

@@ -8,6 +8,7 @@
 #include "tools/const_box.h"
 #include "tools/jouken_form.h"
 #include "tools/mokuhyou_edit_form.h"
+#include "tools/tool_windows.h"
 #include "tools/version_form.h"
 
 namespace ravlo {
@@ -41,7 +42,10 @@ ToolHooks BunMainForm::toolHooks() {
 }
 
 ConstBox& BunMainForm::constantsBox() {
-  if (!constBox_) constBox_ = std::make_unique<ConstBox>(state_, this, toolHooks());
+  if (!constBox_) {
+    constBox_ = std::make_unique<ConstBox>(state_, this, toolHooks());
+    if (toolWindows_) toolWindows_->wireConstantsBox(*constBox_);
+  }
   return *constBox_;
 }
 

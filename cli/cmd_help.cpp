@@ -24,7 +24,10 @@ int runHelp(const Args&, CliIo& io) {
             "      the notebook page as the notebook window prints it (A4 PDF); --worksheet:\n"
             "      the problems with empty answer columns, then an answer-key page\n"
             "  real FUNC ARGS   the real-number calculator (FUNC sqrt log10 ln inv pow sin cos tan\n"
-            "      asin acos atan gcd lcm; two arguments as A,N): the value it puts into its field\n";
+            "      asin acos atan gcd lcm; two arguments as A,N): the value it puts into its field\n"
+            "  subst EXPR x=V [y=V] [z=V]\n"
+            "      the expression with the values put in for x, y, z, as the substitution box\n"
+            "      builds it (x=-1 goes in as (-1)); pipe it into calc -\n";
   return kOk;
 }
 

@@ -19,6 +19,10 @@ int runBase(const Args& args, CliIo& io);
 // render [--font-size N] EXPR -o OUT.png|OUT.pdf: the line drawn in built-up form.
 int runRender(const Args& args, CliIo& io);
 
+// subst EXPR x=V [y=V] [z=V]: the expression with the values put in, as the substitution box
+// builds it.
+int runSubst(const Args& args, CliIo& io);
+
 // convert [--process] KIND EXPR: a conversion of the calculation screen on the line, or its
 // worked solution.
 int runConvert(const Args& args, CliIo& io);

@@ -26,10 +26,11 @@ const Command kCommands[] = {
     {"speak", ravlo::cli::runSpeak},
     {"notebook", ravlo::cli::runNotebook},
     {"real", ravlo::cli::runReal},
+    {"subst", ravlo::cli::runSubst},
 };
 
 constexpr std::string_view kUsage =
-    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook, real)";
+    "usage: ravlo-cli COMMAND [OPTIONS] ARGS  (commands: help, calc, check, process, factor, base, render, convert, speak, notebook, real, subst)";
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "app/input_form.h"
 #include "notebook/control_box.h"
 #include "notebook/note_form.h"
+#include "tools/tool_windows.h"
 
 namespace ravlo {
 namespace {
@@ -84,6 +85,16 @@ NotebookContext::NotebookContext(BunMainForm& main, Options options)
     return noteSaveKeptChanges(commands.files().NoteSave());
   };
   main.openNotebook = [this] { open(kNoteOpenFromMain); };
+  // The expression editor: opened on the selected problem, it writes back into it; its ﾉｰﾄ
+  // button opens the notebook with its text.
+  openSikiEditor = [this] {
+    NoteTarget target{&doc, [this] {
+                        if (window_) window_->redraw();
+                      }};
+    main_.toolWindows().openEditorForNotebook(std::move(target), window_);
+  };
+  main.toolWindows().notebookOpen = [this] { return isOpen(); };
+  main.toolWindows().openNotebook = [this](int mode) { open(mode); };
   main.closeNotebook = [this] { closeForProgramEnd(); };
   main.installEventFilter(this);
   connect(&main.cursorTimer(), &QTimer::timeout, this, &NotebookContext::cursorTick);
@@ -94,6 +105,8 @@ NotebookContext::~NotebookContext() {
   main_.notebookHasUnsavedEdits = nullptr;
   main_.saveNotebook = nullptr;
   main_.openNotebook = nullptr;
+  main_.toolWindows().notebookOpen = nullptr;
+  main_.toolWindows().openNotebook = nullptr;
   main_.closeNotebook = nullptr;
   delete window_.data();
 }

@@ -62,7 +62,7 @@ class NotebookContext final : public QObject {
   bool EqKaigyoFlag = true;
   bool digitsFlag = false;  // ケタを付けて読む
   int NoteEditFontSize = kNoteEditFontSizeDefault;
-  // The expression editor on the selected problem; unset: not available yet.
+  // The expression editor on the selected problem.
   std::function<void()> openSikiEditor;
 
   // The notebook window, or null while it is closed.

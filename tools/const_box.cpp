@@ -64,8 +64,10 @@ void ConstBox::editorClosed() {
 }
 
 void ConstBox::show() {
-  if (!form_) form_ = new ConstSetForm(*this, mainWindow_);
-  if (!calc_) calc_ = new CalcForm(*this, mainWindow_);
+  // Windows of their own, not of the main window: they take input while the expression
+  // editor holds the main window modally.
+  if (!form_) form_ = new ConstSetForm(*this, nullptr);
+  if (!calc_) calc_ = new CalcForm(*this, nullptr);
   refresh();
   place();
   form_->show();

@@ -169,8 +169,7 @@ TEST_P(LaterButtons, SayTheyAreNotThereYet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, LaterButtons,
-                         ::testing::Values(LaterRow{"SikiEditButton", "式エディタ"},
-                                           LaterRow{"NoteOpenButton", "ノート"}),
+                         ::testing::Values(LaterRow{"NoteOpenButton", "ノート"}),
     ravlo::test_names::RowName<&LaterRow::button>{});
 
 TEST(MainWindow, TheSettingsButtonOpensTheSettingsDialog) {
