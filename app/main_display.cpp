@@ -95,6 +95,7 @@ int MainDsp(Canvas& c, CalcState& st, std::string_view siki, bool hasProcess) {
 void MainPaint(Canvas& c, CalcState& st, int width, int height, bool cursorShown) {
   c.setBrushColor(kBackColor);
   c.fillRect(0, 0, width, height);
+  c.setVisibleRows(0, height);
   st.layoutScreen();
   LineMark(c, st);
   c.setTextColor(0x000000);

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <string>
 
+#include "core/message_sink.h"
+#include "core/number_theory.h"
 #include "render/expr_renderer.h"
 #include "render/qt/font_setup.h"
 #include "render/qt/qt_canvas.h"
@@ -68,5 +70,25 @@ void BM_RenderLongLineImage(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RenderLongLineImage)->Unit(benchmark::kMicrosecond);
+
+// The closing run of the number with the most divisors below 2^63 (103680 of them, a
+// million characters in 10368 rows), painted on a window-sized image as the screen paints it.
+void BM_RenderLongestDivisorRun(benchmark::State& state) {
+  ensureGuiApplication();
+  ravlo::NullSink quiet;
+  ravlo::NumberTheory nt(quiet);
+  const std::string run = nt.YakusuuWa(nt.SoinsuuBunkai("897612484786617600"), 0, 10);
+  QImage img(800, 600, QImage::Format_RGB32);
+  for (auto _ : state) {
+    QPainter p(&img);
+    ravlo::QtCanvas canvas(p);
+    canvas.setVisibleRows(0, img.height());
+    canvas.setFont(ravlo::FontSpec{"ＭＳ ゴシック", 14, false, false, true});
+    ravlo::ExprRenderer r;
+    benchmark::DoNotOptimize(r.RunDraw(canvas, run, 28, 100, -1, 10));
+  }
+  state.SetLabel(std::to_string(run.size()) + " characters");
+}
+BENCHMARK(BM_RenderLongestDivisorRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,8 +7,10 @@ namespace ravlo {
 namespace {
 
 bool needsTimesBetween(char left, char right) {
+  // "3!(2)" may be typed when "×" may be left out; without the "*" it would become 62.
   if (right == '(')
-    return left == ')' || text_edit::isDigit(left) || left == 'X' || left == 'Y' || left == 'Z';
+    return left == ')' || left == '!' || text_edit::isDigit(left) || left == 'X' ||
+           left == 'Y' || left == 'Z';
   return left == ')' && text_edit::isDigit(right);
 }
 

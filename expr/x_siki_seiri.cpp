@@ -92,8 +92,10 @@ std::string HouteiSolver::XSikiBunSeiri(std::string_view side) {
     if (!hasAnyOf(piece, "xyz")) {
       // Computed one at a time, with the sign in front of it, so that the evaluator's tidying
       // of the result touches nothing else of the side.
+      // A factorial is taken before the sign ("m[3B0]!" is -(0!)), so the sign then stays out.
       std::size_t start = open;
-      if (start > 0 && (s[start - 1] == 'm' || s[start - 1] == 'p')) --start;
+      const bool factorial = close + 1 < s.size() && s[close + 1] == '!';
+      if (!factorial && start > 0 && (s[start - 1] == 'm' || s[start - 1] == 'p')) --start;
       const std::string v = evaluator_.SikiBunSyori(s.substr(start, close + 1 - start));
       if (v == kFailText) return refuse(kHouteiFractionText);
       const std::string bracketed = "(" + v + ")";

@@ -18,6 +18,20 @@ constexpr int kAnswerForms[] = {0, 1, 2, 4, 5, 6};
 
 Exact exactOfRef(const test::Rat& r) { return {r.num, r.den}; }
 
+// The reference reads only written-out products: "×" left out before "(" (after a digit, ")"
+// or "!") and after ")" before a digit is put in.
+std::string withTimes(std::string_view q) {
+  std::string out;
+  for (std::size_t i = 0; i < q.size(); ++i) {
+    out += q[i];
+    if (i + 1 == q.size()) break;
+    const char a = q[i], b = q[i + 1];
+    const bool digitA = a >= '0' && a <= '9', digitB = b >= '0' && b <= '9';
+    if ((b == '(' && (digitA || a == ')' || a == '!')) || (a == ')' && digitB)) out += '*';
+  }
+  return out;
+}
+
 void evaluate(std::string_view text, int forms) {
   // Every caller checks the line first, as "=" does, and computes its checked form.
   InpCheckState check;
@@ -45,7 +59,7 @@ void evaluate(std::string_view text, int forms) {
   require(out.rfind(std::string(question) + "=", 0) == 0, "the chain lost its question", q, out);
   test::RefResult ref;
   try {
-    ref = test::referenceValue(question);
+    ref = test::referenceValue(withTimes(question));
   } catch (const std::exception&) {
     // The reference does not read this form (a "[ ]" without "B"); nothing to compare.
     return;

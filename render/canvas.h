@@ -3,6 +3,7 @@
 // recording canvas of the tests. It keeps the state of a classic GDI-style canvas (font,
 // text colour, pen, brush, pen position); the concrete canvases only draw and measure.
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -81,6 +82,16 @@ class Canvas {
   void fillRect(int left, int top, int right, int bottom);
   Point penPos() const { return pen_; }
 
+  // The rows that can be seen (a window's height); drawing code may leave out what falls
+  // outside them. Every row counts as seen until this is set.
+  void setVisibleRows(int top, int bottom) {
+    visibleTop_ = top;
+    visibleBottom_ = bottom;
+  }
+  bool rowsVisible(int top, int bottom) const {
+    return bottom >= visibleTop_ && top < visibleBottom_;
+  }
+
  protected:
   virtual void drawText(int x, int y, std::string_view text) = 0;
   virtual int measureWidth(std::string_view text) = 0;
@@ -101,6 +112,8 @@ class Canvas {
   int penWidth_ = 1;
   Color brushColor_ = 0xFFFFFF;
   Point pen_;
+  int visibleTop_ = std::numeric_limits<int>::min();
+  int visibleBottom_ = std::numeric_limits<int>::max();
 };
 
 // Saves the font and text colour and puts them back when it goes out of scope.

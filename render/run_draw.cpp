@@ -37,6 +37,23 @@ int ExprRenderer::runDraw(Canvas& c, std::string_view text, int x, int y, int co
   int drawn = 0;
   c.moveTo(x, y);
   for (std::size_t i = 0; i < text.size() && (count < 0 || drawn < count); ++drawn) {
+    // A row of plain numbers and "+" that cannot be seen is passed over whole: the divisor
+    // list of a number can hold a million characters. The last row is drawn, since its end
+    // is what the run returns.
+    if (count < 0 && !power && (i == 0 || text[i - 1] == '|')) {
+      const std::size_t bar = text.find('|', i);
+      const std::string_view row = text.substr(i, bar == std::string_view::npos ? 0 : bar - i);
+      if (!row.empty() && row.find_first_not_of("0123456789+ ") == std::string_view::npos &&
+          !c.rowsVisible(y - screenH, y + 2 * screenH)) {
+        if (row.find('+') != std::string_view::npos) {
+          powerFlag = false;
+          powerLineY = y;
+        }
+        drawn += static_cast<int>(row.size()) - 1;
+        i = bar;
+        continue;
+      }
+    }
     const std::size_t n = utf8CharLength(text, i);
     std::string_view ch = text.substr(i, n);
     i += n;

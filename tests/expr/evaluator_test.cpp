@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The factorial of a nested bracket takes the bracket that its ")" closes.
         ValueCase{"((2+1)*2)!", "720"},
+        // A bracket after "!" multiplies, also where the "×" was left out.
+        ValueCase{"3!(2)", "12"}, ValueCase{"7(1)!(2)+0", "14"},
         // A sign before a bracket after "/" divides by the negative bracket.
         ValueCase{"3b1/m(2+1)", "m9b1"},
         // A signed number raised to a power keeps its sign through sign merging.

@@ -68,6 +68,9 @@ TEST(HouteiSolve, SolvesEquationsInequalitiesAndProportions) {
       {"1:2=x:4", 0, "2", "x＝2", kRelEqual},
       {"x+1:2=3:1", 0, "5", "x＝5", kRelEqual},
       {"(x):2=1:4", 0, "2b1", "x＝2b1", kRelEqual},
+      // The factorial before the sign, as the evaluator takes it: -(0!) and -(1!).
+      {"x=m[3B0]!", 0, "m1", "x＝m1", kRelEqual},
+      {"x=m[3B3]!", 0, "m1", "x＝m1", kRelEqual},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.expr);

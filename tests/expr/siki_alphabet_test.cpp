@@ -88,7 +88,7 @@ TEST(KakeruHokan, WritesOutImpliedMultiplication) {
       {"X(2)", "X*(2)"},         {"Y(2)+Z(1)", "Y*(2)+Z*(1)"},
       {"x(2)", "x(2)"},  // lower-case variables are the solver's business
       {"2*(3)", "2*(3)"},        {"((2))", "((2))"},        {"m(3)", "m(3)"},
-      {"", ""},                  {"(", "("},
+      {"", ""},                  {"(", "("},                {"3!(2)", "3!*(2)"},
   };
   for (const auto& r : rows) EXPECT_EQ(KakeruHokan(r.in), r.out) << r.in;
 }

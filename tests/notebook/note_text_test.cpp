@@ -72,6 +72,9 @@ TEST(NoteLineCheck, StoredFormsAndBadPlaces) {
   // Without "x" the part after "&" is checked too.
   EXPECT_EQ(NoteLineCheck(st, "1+2=3&3*"), 0u);
   EXPECT_EQ(NoteLineCheck(st, "1+2=3&+)"), 8u);
+  // A problem that ends in a half-typed mixed number is refused as "=" refuses it.
+  EXPECT_EQ(NoteLineCheck(st, "1+1k5"), 6u);
+  EXPECT_EQ(st.InpErrNo, 9);
 }
 
 TEST(DialogFilter, WindowsFilterIntoLabelAndPatterns) {

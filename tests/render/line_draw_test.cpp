@@ -1,3 +1,7 @@
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "render/colors.h"
 #include "tests/render/render_fixture.h"
 
@@ -114,6 +118,27 @@ TEST_F(RunDraw, CountLimitsTheCharacters) {
   int end = r.RunDraw(canvas, "12345", kX, kY, 2, kW);
   EXPECT_EQ(canvas.allText(), "12");
   EXPECT_EQ(end, kX + 2 * kW);
+}
+
+TEST_F(RunDraw, RowsOutsideTheVisibleOnesAreLeftOut) {
+  // A divisor list of 400 rows on a window 200 pixels high: what can be seen is drawn as it
+  // would be without the limit, and the end of the run is where it was.
+  std::string run;
+  for (int row = 0; row < 400; ++row) run += (row > 0 ? "| +" : "") + std::to_string(row) + "+7";
+  const int endAll = r.RunDraw(canvas, run, kX, kY, -1, kW);
+  RecordingCanvas seen;
+  seen.setVisibleRows(0, 200);
+  EXPECT_EQ(r.RunDraw(seen, run, kX, kY, -1, kW), endAll);
+  const auto within = [](const RecordingCanvas& c) {
+    std::vector<std::tuple<int, int, std::string>> out;
+    for (const auto& t : c.texts())
+      if (t.y < 200) out.emplace_back(t.x, t.y, t.text);
+    return out;
+  };
+  EXPECT_EQ(within(seen), within(canvas));
+  EXPECT_FALSE(within(seen).empty());
+  EXPECT_LT(seen.texts().size(), canvas.texts().size() / 50);
+  EXPECT_EQ(seen.texts().back().text, "7");  // the last row is drawn for its end
 }
 
 TEST_F(RunDraw, PowerModeInsideARun) {
