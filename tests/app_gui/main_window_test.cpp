@@ -355,17 +355,17 @@ TEST(MainWindow, InputPanelLooksLikeItsForm) {
   EXPECT_EQ(panel->size(), QSize(162, 261));
   EXPECT_TRUE(panel->windowFlags().testFlag(Qt::Tool));
   EXPECT_TRUE(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-  for (const InputButtonSpec& spec : inputButtonSpecs()) {
-    QAbstractButton* b = panel->button(spec.name);
-    ASSERT_NE(b, nullptr) << spec.name;
-    EXPECT_EQ(b->text().toStdString(), spec.caption);
+  for (const InputButtonSpec& button : inputButtonSpecs()) {
+    QAbstractButton* b = panel->button(button.name);
+    ASSERT_NE(b, nullptr) << button.name;
+    EXPECT_EQ(b->text().toStdString(), button.caption);
     const std::string name = b->accessibleName().toStdString();
-    EXPECT_EQ(name, inputButtonAccessibleName(spec));
+    EXPECT_EQ(name, inputButtonAccessibleName(button));
     EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](char c) { return c & 0x80; }))
-        << spec.name << ": " << name;  // Japanese words, not "P" or "?"
-    EXPECT_EQ(b->geometry().topLeft(), QPoint(spec.left, spec.top)) << spec.name;
-    EXPECT_LE(b->geometry().right(), 161) << spec.name;
-    EXPECT_LE(b->geometry().bottom(), 260) << spec.name;
+        << button.name << ": " << name;  // Japanese words, not "P" or "?"
+    EXPECT_EQ(b->geometry().topLeft(), QPoint(button.left, button.top)) << button.name;
+    EXPECT_LE(b->geometry().right(), 161) << button.name;
+    EXPECT_LE(b->geometry().bottom(), 260) << button.name;
   }
   // Digits black in 25 × 25 buttons, operators red, round brackets navy, square ones red.
   const auto ink = [&](const char* name) {
