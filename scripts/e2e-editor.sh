@@ -10,15 +10,9 @@
 # Needs xvfb-run, openbox, xdotool and ImageMagick's import; not part of the test run.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-bin=${RAVLO_BIN:-$root/build/bin/ravlo}
-outdir=$(realpath -m "${1:-$root/docs}")
-[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
-mkdir -p "$outdir"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin" "$work/ravlo"
+source "$(dirname "$0")/e2e-prepare.sh"
+e2e_prepare docs "$@"
+mkdir -p "$out"
 
 cat > "$work/session.sh" <<'INNER'
 set -euo pipefail
@@ -137,5 +131,5 @@ wait "$pid" || true
 kill "$wm" 2>/dev/null || true
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$work" "$outdir"
-echo "screenshots: $outdir/editor.png $outdir/substitution.png $outdir/editor-constants.png $outdir/notebook-editor.png"
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/session.sh" "$work" "$out"
+echo "screenshots: $out/editor.png $out/substitution.png $out/editor-constants.png $out/notebook-editor.png"

@@ -8,18 +8,11 @@
 # the test run.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-bin=${RAVLO_BIN:-$root/build/bin/ravlo}
-out=$(realpath -m "${1:-$root/build/e2e-notebook}")
-[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
+source "$(dirname "$0")/e2e-prepare.sh"
+# The scratch folder is also the home folder, so that the print dialog's file goes there.
+e2e_prepare build/e2e-notebook "$@"
 mkdir -p "$out"
 rm -f "$out"/*.png "$out"/*.pdf "$out"/*.siki
-
-# The program keeps its settings file beside itself: run a copy in a scratch folder, which is
-# also the home folder, so that the print dialog's file goes there.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin" "$work/ravlo"
 
 cat > "$work/session.sh" <<'INNER'
 set -euo pipefail

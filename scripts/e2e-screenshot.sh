@@ -5,15 +5,8 @@
 # Needs xvfb-run, xdotool and ImageMagick's import; not part of the test run.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-bin=${RAVLO_BIN:-$root/build/bin/ravlo}
-out=$(realpath -m "${1:-$root/docs/screenshot.png}")
-[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
-
-# The program keeps its settings file beside itself: run a copy in a scratch folder.
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin" "$work/ravlo"
+source "$(dirname "$0")/e2e-prepare.sh"
+e2e_prepare docs/screenshot.png "$@"
 
 cat > "$work/session.sh" <<'INNER'
 set -euo pipefail

@@ -5,15 +5,9 @@
 # Needs xvfb-run, openbox, xdotool and ImageMagick's import; not part of the test run.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-bin=${RAVLO_BIN:-$root/build/bin/ravlo}
-out=$(realpath -m "${1:-/tmp/ravlo-tools-shots}")
-[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
+source "$(dirname "$0")/e2e-prepare.sh"
+e2e_prepare /tmp/ravlo-tools-shots "$@"
 mkdir -p "$out"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin" "$work/ravlo"
 
 cat > "$work/session.sh" <<'INNER'
 set -euo pipefail

@@ -9,15 +9,9 @@
 # the test run: it takes about half a minute.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-bin=${RAVLO_BIN:-$root/build/bin/ravlo}
-out=$(realpath -m "${1:-/tmp/ravlo-e2e}")
-[ -x "$bin" ] || { echo "build the program first: make build" >&2; exit 1; }
+source "$(dirname "$0")/e2e-prepare.sh"
+e2e_prepare /tmp/ravlo-e2e "$@"
 mkdir -p "$out"
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$bin" "$work/ravlo"
 
 cat > "$work/session.sh" <<'INNER'
 set -uo pipefail
