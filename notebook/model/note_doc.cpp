@@ -48,6 +48,7 @@ void NoteDoc::NoteClearAll() {
   HenkouFlag = 0;
   NoteFileNameStale = true;
   NoteEncoding = SikiEncoding::Cp932;
+  NoteFileBytes.clear();
 }
 
 void NoteDoc::selectPrevious() {

@@ -42,6 +42,10 @@ class NoteDoc {
   // How the file was written that the notebook came from; a save writes the same way.
   // New notebooks are written in code page 932.
   SikiEncoding NoteEncoding = SikiEncoding::Cp932;
+  // The bytes of the file last read or written. While the notebook is unchanged a save
+  // writes them again, so the file stays byte for byte what it was: the code page has
+  // characters under two codes, and a file's line ends and blanks are its own.
+  std::string NoteFileBytes;
 
   // SikiSuu held to 0..kSikiMax, so that no loop can leave the slots.
   int count() const;

@@ -51,6 +51,7 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
 
   doc_.HyoudaiStr = std::move(decoded.content.title);
   doc_.NoteEncoding = decoded.content.encoding;
+  doc_.NoteFileBytes = read.bytes;
   doc_.replaceProblems(decoded.content.problems);
   doc_.NoteFileName = path;
   doc_.SelNo = 0;
@@ -68,20 +69,17 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
 }
 
 int NoteFiles::NoteWriteFile(const std::string& path) {
-  SikiEncoding encoding = doc_.NoteEncoding;
-  TextConversion bytes = encodeSikiFile(doc_.HyoudaiStr, doc_.problems(), encoding);
-  if (!bytes.lossless) {
-    // A character the code page cannot hold would become "?": UTF-8 keeps it.
-    encoding = SikiEncoding::Utf8;
-    bytes = encodeSikiFile(doc_.HyoudaiStr, doc_.problems(), encoding);
-  }
+  SikiFileBytes file{doc_.NoteFileBytes, doc_.NoteEncoding};
+  if (file.bytes.empty() || doc_.differsFromFile())
+    file = sikiFileBytes(doc_.HyoudaiStr, doc_.problems(), doc_.NoteEncoding);
   lastWriteError_.clear();
   if (path.empty()) {
     lastWriteError_ = "no file name";
     return -1;
   }
-  if (!writeFileAtomically(path, bytes.text, lastWriteError_)) return -1;
-  doc_.NoteEncoding = encoding;
+  if (!writeFileAtomically(path, file.bytes, lastWriteError_)) return -1;
+  doc_.NoteEncoding = file.encoding;
+  doc_.NoteFileBytes = std::move(file.bytes);
   doc_.markSaved();
   return 1;
 }

@@ -28,12 +28,27 @@ bool holdsTwoByteUtf8(std::string_view text) {
   });
 }
 
-// A text as one file line: no line break inside, no "#" in front of a problem.
+// A text as one file line. Only a LF ends a line when reading, so a CR inside a text
+// stays: it reads back as it was.
 std::string fileLine(std::string_view text) {
   std::string line(text);
-  std::replace(line.begin(), line.end(), '\r', ' ');
   std::replace(line.begin(), line.end(), '\n', ' ');
   return line;
+}
+
+// The UTF-8 text of a file's bytes as reading sees them; nullopt when they are no text.
+std::optional<std::string> textAsRead(std::string_view bytes) {
+  const std::optional<SikiEncoding> encoding = detectSikiEncoding(bytes);
+  if (!encoding) return std::nullopt;
+  switch (*encoding) {
+    case SikiEncoding::Cp932:
+      return cp932ToUtf8(bytes).text;
+    case SikiEncoding::Utf8Bom:
+      return std::string(bytes.substr(kUtf8ByteOrderMark.size()));
+    case SikiEncoding::Utf8:
+      break;
+  }
+  return std::string(bytes);
 }
 
 }  // namespace
@@ -112,6 +127,16 @@ TextConversion encodeSikiFile(std::string_view title, const std::vector<std::str
       break;
   }
   return {text, true};
+}
+
+SikiFileBytes sikiFileBytes(std::string_view title, const std::vector<std::string>& problems,
+                            SikiEncoding encoding) {
+  const std::string text = encodeSikiFile(title, problems, SikiEncoding::Utf8).text;
+  for (SikiEncoding form : {encoding, SikiEncoding::Utf8}) {
+    TextConversion bytes = encodeSikiFile(title, problems, form);
+    if (bytes.lossless && textAsRead(bytes.text) == text) return {std::move(bytes.text), form};
+  }
+  return {encodeSikiFile(title, problems, SikiEncoding::Utf8Bom).text, SikiEncoding::Utf8Bom};
 }
 
 }  // namespace ravlo

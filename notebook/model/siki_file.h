@@ -45,10 +45,21 @@ std::optional<SikiEncoding> detectSikiEncoding(std::string_view bytes);
 SikiFileDecode decodeSikiFile(std::string_view bytes);
 
 // The bytes of a .siki file in the given form. Characters code page 932 cannot hold become
-// "?" (lossless is then false; NoteWriteFile writes UTF-8 instead rather than lose them).
-// Line breaks inside a text become blanks, and a problem that begins with "#" is written
-// after a blank, so that every text reads back as what it was.
+// "?" (lossless is then false). A LF inside a text becomes a blank, and a problem that
+// begins with "#" is written after a blank, so that every text reads back as what it was.
 TextConversion encodeSikiFile(std::string_view title, const std::vector<std::string>& problems,
                               SikiEncoding encoding = SikiEncoding::Cp932);
+
+struct SikiFileBytes {
+  std::string bytes;
+  SikiEncoding encoding = SikiEncoding::Cp932;
+};
+
+// The bytes to save a notebook with: in the given form when they read back as the same
+// texts; otherwise in UTF-8, or, when even that would be taken for the code page, UTF-8
+// with a byte-order mark. (Code-page bytes can be valid UTF-8 by chance, "繧｡" is the
+// UTF-8 of "ァ", and a character the code page lacks would become "?".)
+SikiFileBytes sikiFileBytes(std::string_view title, const std::vector<std::string>& problems,
+                            SikiEncoding encoding);
 
 }  // namespace ravlo

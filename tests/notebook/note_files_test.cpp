@@ -439,6 +439,27 @@ TEST_F(NoteFilesTest, SavingKeepsTheEncodingTheFileWasReadIn) {
   EXPECT_EQ(readBytes(dir.file("n.siki")), sjis("#分数\r\n1=\r\n"));
 }
 
+// What the program would write differently still comes back as it was while unchanged.
+TEST_F(NoteFilesTest, AnUnchangedNotebookIsWrittenBackByteForByte) {
+  const std::string rows[] = {
+      "#T\n1+2=\n\n  3b1= \t\n",  // LF ends, an empty line, blanks around a problem
+      "#a\r\n#b\r\n1=",         // two titles, no line end at the end
+      "\xED\x40=\r\n",           // the NEC-selected code of 纊, also written FA 5C
+      "#\xE3\x82\xA1\r\n",        // code-page bytes that are UTF-8 by chance
+  };
+  for (const std::string& bytes : rows) {
+    const std::string path = dir.file("b.siki");
+    writeBytes(path, bytes);
+    ASSERT_TRUE(files.NoteReadFile(path));
+    ASSERT_EQ(files.NoteWriteFile(dir.file("c.siki")), 1);
+    EXPECT_EQ(readBytes(dir.file("c.siki")), bytes);
+  }
+  // Once changed it is written in the program's own form.
+  doc.appendSiki("2=");
+  ASSERT_EQ(files.NoteWriteFile(dir.file("c.siki")), 1);
+  EXPECT_EQ(readBytes(dir.file("c.siki")), "#\xE3\x82\xA1\r\n2=\r\n");
+}
+
 TEST_F(NoteFilesTest, TextTheCodePageCannotHoldIsSavedInUtf8) {
   typed({"1+2="}, "分数😀");
   const std::string path = dir.file("u.siki");

@@ -38,8 +38,37 @@ TEST(SikiFileWrite, NoTitleNoHashLineAndEmptySlotsAsEmptyLines) {
 }
 
 TEST(SikiFileWrite, TextsThatWouldReadBackAsSomethingElse) {
-  // A problem starting with "#" would come back as the title; a line break would split it.
-  EXPECT_EQ(encodeSikiFile("a\r\nb", {"#1+2", "1\n+2"}).text, "#a  b\r\n #1+2\r\n1 +2\r\n");
+  // A problem starting with "#" would come back as the title; a LF would split it. Only a
+  // LF ends a line, so a CR stays.
+  EXPECT_EQ(encodeSikiFile("a\nb", {"#1+2", "1\n+2", "1\r2"}).text,
+            "#a b\r\n #1+2\r\n1 +2\r\n1\r2\r\n");
+  EXPECT_EQ(decodeOk("#a\r\r\n1\r2\r\n").title, "a\r");
+  EXPECT_EQ(decodeOk("#a\r\r\n1\r2\r\n").problems, Problems{"1\r2"});
+}
+
+// Saving picks a form whose bytes read back as the texts that were saved.
+TEST(SikiFileWrite, BytesThatWouldReadAsAnotherEncodingAreSavedAsUtf8) {
+  struct Row {
+    std::string title;
+    SikiEncoding asked, written;
+  };
+  const Row rows[] = {
+      {"分数", SikiEncoding::Cp932, SikiEncoding::Cp932},
+      {"ﾃｽﾄ", SikiEncoding::Cp932, SikiEncoding::Cp932},
+      {"分数😀", SikiEncoding::Cp932, SikiEncoding::Utf8},  // the code page lacks it
+      {"繧｡", SikiEncoding::Cp932, SikiEncoding::Utf8},    // its code-page bytes are "ァ"
+      {"分数", SikiEncoding::Utf8, SikiEncoding::Utf8},
+      // "ý" alone is code page 932 by chance ("ﾃｽ"): only the mark keeps it UTF-8.
+      {"ý", SikiEncoding::Utf8, SikiEncoding::Utf8Bom},
+      {"ý", SikiEncoding::Utf8Bom, SikiEncoding::Utf8Bom},
+  };
+  for (const Row& row : rows) {
+    const SikiFileBytes file = sikiFileBytes(row.title, {"1+2="}, row.asked);
+    EXPECT_EQ(file.encoding, row.written) << row.title;
+    const SikiFileContent back = decodeOk(file.bytes);
+    EXPECT_EQ(back.title, row.title);
+    EXPECT_EQ(back.encoding, row.written) << row.title;
+  }
 }
 
 TEST(SikiFileWrite, CharactersOutsideTheCodePageBecomeQuestionMarks) {
