@@ -12,7 +12,8 @@ FUZZ_TARGETS ?= checker evaluator solver process calc_state render number_theory
 BUILD_TYPE ?= RelWithDebInfo
 CTEST_ENV  := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps configure build test test-asan bench fuzz fuzz-build run install package clean
+.PHONY: all deps configure build test test-asan bench fuzz fuzz-build fuzz-slowest run install \
+        package clean
 
 all: build
 
@@ -48,6 +49,11 @@ fuzz-build: deps
 
 fuzz: fuzz-build
 	scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The grown corpora at full speed in the ordinary build: the slowest inputs of each target.
+fuzz-slowest: build
+	@for t in $(FUZZ_TARGETS); do echo "== $$t"; \
+	  $(BUILD)/bin/fuzz_$${t}_replay --slowest 3 fuzz/corpus/$$t $(BUILD_FUZZ)/corpus/$$t; done
 
 run: build
 	@if [ -x $(BUILD)/bin/ravlo ]; then $(BUILD)/bin/ravlo; \
