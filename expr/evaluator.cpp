@@ -52,8 +52,8 @@ std::string Evaluator::SikiCalc(std::string_view expr, int ansForms, int withQue
   AnsKa = kBunZero;
   CalcStatus = kCalcOk;
 
-  std::string s = KakeruHokan(expr);
-  s = SikiCutAns(s, false);
+  const std::string question = SikiCutAns(expr, false);
+  std::string s = KakeruHokan(question);
   // A signed bracket becomes a product before anything else, so that its sign stays outside
   // whatever the steps below make of the bracket ("m(1)!^4" is -(1!^4)).
   s = signedBracketsAsProducts(s);
@@ -79,18 +79,24 @@ std::string Evaluator::SikiCalc(std::string_view expr, int ansForms, int withQue
     s = SikiBunSyori(s);
     if (s == kFailText) return fail(kCalcFractionFailed, expr);
   }
+  // The steps above rewrite the text and may make an accepted text of a refused one:
+  // "4(m61)[2K3B1]" would become "4*m612k3b1". So the question is checked as it was given.
+  if (!checksRelaxed(question)) return fail(kCalcNotComputable, expr);
   if (SikiEval(s) < 0) return fail(kCalcNotComputable, expr);
   return answerChain(expr, ansForms, withQuestion);
 }
 
-int Evaluator::SikiEval(std::string_view expr) {
-  // Implied products are written out first: without them "2(1+1)" would become "22".
+bool Evaluator::checksRelaxed(std::string_view text) {
   const bool savedRelaxed = checker_.relaxedSigns;
   checker_.relaxedSigns = true;
-  const size_t refused =
-      ravlo::SikiCheck(checker_, KakeruHokan(expr), false, true, true, true, sink_);
+  const size_t refused = ravlo::SikiCheck(checker_, text, false, true, true, true, sink_);
   checker_.relaxedSigns = savedRelaxed;
-  if (refused != 0) return -1;
+  return refused == 0;
+}
+
+int Evaluator::SikiEval(std::string_view expr) {
+  // Implied products are written out first: without them "2(1+1)" would become "22".
+  if (!checksRelaxed(KakeruHokan(expr))) return -1;
 
   std::string t = SikiCutAns(checker_.checkedText, false);
   if (!bracketsBalanced(t)) return -1;

@@ -92,6 +92,9 @@ class Evaluator {
 
  private:
   std::string fail(int status, std::string_view expr);
+  // The checker's verdict on a whole text in relaxed sign mode, "×" omission allowed, a
+  // refusal reported; the converted text is left in the checker.
+  bool checksRelaxed(std::string_view text);
   std::string answerChain(std::string_view expr, int ansForms, int withQuestion);
   bool factorialOperand(std::string_view text, size_t bang, size_t& start, int64_t& operand);
   bool ratioTermIsZero(const std::string& term);

@@ -153,6 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A text the checker refuses shows the checker's report first.
         FailCase{"3b2^2+1", -6,
                  {"ｴﾗｰの報告|文字列>> 3b2^2+1\n\n◇ｴﾗｰ:: (4字目) [28]: 分数の累乗は（ ）でくくる",
+                  kReport + "計算ができない式です。"}},
+        // Refused as given, though tidying would have glued it into "4*m612k3b1".
+        FailCase{"4(m61)[2K3B1]", -6,
+                 {"ｴﾗｰの報告|文字列>> 4(m61)[2K3B1]\n\n◇ｴﾗｰ:: (7字目) [8]: ）直後は,｢=｣か演算｢+-*/^｣のみ可",
                   kReport + "計算ができない式です。"}}),
     ravlo::test_names::RowName<&FailCase::expr>{});
 
