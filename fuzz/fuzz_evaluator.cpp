@@ -16,7 +16,6 @@ namespace {
 // Every answer form code the settings can ask for.
 constexpr int kAnswerForms[] = {0, 1, 2, 4, 5, 6};
 
-Exact exactOfRef(const test::Rat& r) { return {r.num, r.den}; }
 
 // The reference reads only written-out products: "×" left out before "(" (after a digit, ")"
 // or "!") and after ")" before a digit is put in.
@@ -67,7 +66,7 @@ void evaluate(std::string_view text, int forms) {
   require(ref.kind != test::RefKind::Undefined, "an answer to a question without a value", q,
           out);
   if (ref.kind != test::RefKind::Value) return;
-  const Exact exact = exactOfRef(ref.value);
+  const Exact exact = ref.value;
   require(exactOf(ev.EvalResult) == exact, "wrong value", q,
           out + " expected " + exactText(exact));
   require(exactOf(ev.AnsTai) == exact, "wrong mixed form", q, out);
@@ -79,7 +78,7 @@ void evaluate(std::string_view text, int forms) {
     test::Rat shown;
     if (part.find('.') == std::string::npos && part.find('R') == std::string::npos &&
         test::readNumberText(part, shown))
-      require(exactOfRef(shown) == exact, "a form of the answer differs", q, out);
+      require(shown == exact, "a form of the answer differs", q, out);
     if (eq == std::string::npos) break;
     from = eq + 1;
   }

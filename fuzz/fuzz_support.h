@@ -18,6 +18,7 @@
 #include "expr/evaluator.h"
 #include "expr/inp_check_state.h"
 #include "expr/siki_alphabet.h"
+#include "tests/expr/reference_value.h"
 
 namespace ravlo::fuzz {
 
@@ -82,41 +83,11 @@ class SlowGuard {
   long start_;
 };
 
-__extension__ typedef __int128 Int128;
-
-// A reduced exact value; den > 0.
-struct Exact {
-  Int128 num = 0;
-  Int128 den = 1;
-  bool operator==(const Exact&) const = default;
-};
-
-inline Exact exactOf(const Bunsuu64& v) {
-  Int128 whole = static_cast<Int128>(v.integer) * v.denominator + v.numerator;
-  Exact e{v.sign < 0 ? -whole : (v.sign == 0 ? 0 : whole), v.denominator};
-  Int128 a = e.num < 0 ? -e.num : e.num, b = e.den;
-  while (b != 0) {
-    Int128 t = a % b;
-    a = b;
-    b = t;
-  }
-  if (a > 1) {
-    e.num /= a;
-    e.den /= a;
-  }
-  if (e.num == 0) e.den = 1;
-  return e;
-}
-
-inline std::string int128Text(Int128 v) {
-  if (v == 0) return "0";
-  const bool minus = v < 0;
-  std::string s;
-  for (; v != 0; v /= 10) s.insert(s.begin(), static_cast<char>('0' + int(minus ? -(v % 10) : v % 10)));
-  return (minus ? "-" : "") + s;
-}
-
-inline std::string exactText(const Exact& e) { return int128Text(e.num) + "/" + int128Text(e.den); }
+// Exact values come from the tests' reference reading.
+using Int128 = test::I128;
+using Exact = test::Rat;
+inline Exact exactOf(const Bunsuu64& v) { return test::ratOf(v); }
+inline std::string exactText(const Exact& e) { return test::toString(e); }
 
 // Counts what the engine says, answers every box with its first button.
 class CountingSink final : public MessageSink {

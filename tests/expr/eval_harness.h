@@ -29,22 +29,4 @@ struct EvalHarness {
   }
 };
 
-// The exact value of a Bunsuu64 record.
-inline Rat ratOf(const Bunsuu64& v) {
-  const I128 whole = static_cast<I128>(v.integer) * v.denominator + v.numerator;
-  Rat r{v.sign < 0 ? -whole : (v.sign == 0 ? 0 : whole), v.denominator};
-  I128 a = r.num < 0 ? -r.num : r.num, b = r.den;
-  while (b != 0) {
-    I128 t = a % b;
-    a = b;
-    b = t;
-  }
-  if (a > 1) {
-    r.num /= a;
-    r.den /= a;
-  }
-  if (r.num == 0) r.den = 1;
-  return r;
-}
-
 }  // namespace ravlo::test

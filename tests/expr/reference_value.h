@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/bunsuu64.h"
+
 namespace ravlo::test {
 
 __extension__ typedef __int128 I128;
@@ -44,5 +46,23 @@ bool readNumberText(std::string_view text, Rat& out);
 // "u"; true plus the cut flag.
 bool readDecimalText(std::string_view text, Rat& out, bool& cut);
 
+
+// The exact value of a Bunsuu64 record.
+inline Rat ratOf(const Bunsuu64& v) {
+  const I128 whole = static_cast<I128>(v.integer) * v.denominator + v.numerator;
+  Rat r{v.sign < 0 ? -whole : (v.sign == 0 ? 0 : whole), v.denominator};
+  I128 a = r.num < 0 ? -r.num : r.num, b = r.den;
+  while (b != 0) {
+    I128 t = a % b;
+    a = b;
+    b = t;
+  }
+  if (a > 1) {
+    r.num /= a;
+    r.den /= a;
+  }
+  if (r.num == 0) r.den = 1;
+  return r;
+}
 
 }  // namespace ravlo::test
