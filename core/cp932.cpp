@@ -1,9 +1,13 @@
 #include "core/cp932.h"
 
-#include <iconv.h>
-
 #include <cerrno>
 #include <optional>
+
+#include "core/cp932_table.h"
+
+#ifndef __EMSCRIPTEN__
+#include <iconv.h>
+#endif
 
 namespace ravlo {
 namespace {
@@ -11,15 +15,20 @@ namespace {
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
 constexpr char kDefaultChar = '?';
 
+enum class Direction { ToUtf8, ToCp932 };
+
+#ifndef __EMSCRIPTEN__
 // One iconv descriptor for the length of one conversion.
-class Converter {
+class IconvConverter {
  public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-  ~Converter() {
+  explicit IconvConverter(Direction direction)
+      : cd_(direction == Direction::ToUtf8 ? iconv_open("UTF-8", "CP932")
+                                           : iconv_open("CP932", "UTF-8")) {}
+  ~IconvConverter() {
     if (ok()) iconv_close(cd_);
   }
-  Converter(const Converter&) = delete;
-  Converter& operator=(const Converter&) = delete;
+  IconvConverter(const IconvConverter&) = delete;
+  IconvConverter& operator=(const IconvConverter&) = delete;
 
   bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
 
@@ -50,6 +59,28 @@ class Converter {
   void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
   iconv_t cd_;
 };
+#endif
+
+// The same contract on the tables taken from glibc.
+class TableConverter {
+ public:
+  explicit TableConverter(Direction direction) : direction_(direction) {}
+  static constexpr bool ok() { return true; }
+  int convert(std::string_view& in, std::string& out) const {
+    return direction_ == Direction::ToUtf8 ? cp932_table::toUtf8(in, out)
+                                           : cp932_table::fromUtf8(in, out);
+  }
+
+ private:
+  Direction direction_;
+};
+
+// The web build's libc has no CP932 converter; the tables stand in for glibc's.
+#ifdef __EMSCRIPTEN__
+using PlatformConverter = TableConverter;
+#else
+using PlatformConverter = IconvConverter;
+#endif
 
 // Length of the well-formed UTF-8 sequence at the start of `s` and its code point;
 // 0 when the first byte starts none.
@@ -103,16 +134,15 @@ bool isAscii(std::string_view s) {
   return true;
 }
 
-}  // namespace
-
-TextConversion cp932ToUtf8(std::string_view cp932) {
+template <class Converter>
+TextConversion decode(std::string_view cp932) {
   TextConversion result;
   if (isAscii(cp932)) {
     result.text = cp932;
     return result;
   }
   result.text.reserve(cp932.size() + cp932.size() / 2);
-  Converter conv("UTF-8", "CP932");
+  Converter conv(Direction::ToUtf8);
   if (!conv.ok()) {
     // Without the converter only ASCII can be trusted.
     for (char c : cp932) {
@@ -135,14 +165,15 @@ TextConversion cp932ToUtf8(std::string_view cp932) {
   return result;
 }
 
-TextConversion utf8ToCp932(std::string_view utf8) {
+template <class Converter>
+TextConversion encode(std::string_view utf8) {
   TextConversion result;
   if (isAscii(utf8)) {
     result.text = utf8;
     return result;
   }
   result.text.reserve(utf8.size());
-  Converter conv("CP932", "UTF-8");
+  Converter conv(Direction::ToCp932);
   while (!utf8.empty()) {
     if (conv.ok() && conv.convert(utf8, result.text) == 0) break;
     char32_t cp = 0;
@@ -159,6 +190,44 @@ TextConversion utf8ToCp932(std::string_view utf8) {
   }
   return result;
 }
+
+template <class Converter>
+std::size_t width(std::string_view utf8) {
+  std::optional<Converter> conv;  // opened only for characters that need the code page
+  std::size_t width = 0;
+  std::string encoded;
+  while (!utf8.empty()) {
+    char32_t cp = 0;
+    std::size_t len = utf8SequenceAt(utf8, cp);
+    if (len == 0) {
+      ++width;
+      utf8.remove_prefix(1);
+      continue;
+    }
+    std::string_view one = utf8.substr(0, len);
+    utf8.remove_prefix(len);
+    if (cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F)) {
+      ++width;
+    } else if (isEastAsianWide(cp)) {
+      width += 2;
+    } else {
+      // Elsewhere the code page decides: "¥" is one byte there, "α" and "①" are two.
+      encoded.clear();
+      if (!conv) conv.emplace(Direction::ToCp932);
+      if (conv->ok() && conv->convert(one, encoded) == 0 && !encoded.empty())
+        width += encoded.size();
+      else
+        width += 1;
+    }
+  }
+  return width;
+}
+
+}  // namespace
+
+TextConversion cp932ToUtf8(std::string_view cp932) { return decode<PlatformConverter>(cp932); }
+TextConversion utf8ToCp932(std::string_view utf8) { return encode<PlatformConverter>(utf8); }
+std::size_t displayWidth(std::string_view utf8) { return width<PlatformConverter>(utf8); }
 
 bool isValidUtf8(std::string_view text) {
   while (!text.empty()) {
@@ -181,35 +250,10 @@ std::size_t codePointCount(std::string_view utf8) {
   return count;
 }
 
-std::size_t displayWidth(std::string_view utf8) {
-  std::optional<Converter> conv;  // opened only for characters that need the code page
-  std::size_t width = 0;
-  std::string encoded;
-  while (!utf8.empty()) {
-    char32_t cp = 0;
-    std::size_t len = utf8SequenceAt(utf8, cp);
-    if (len == 0) {
-      ++width;
-      utf8.remove_prefix(1);
-      continue;
-    }
-    std::string_view one = utf8.substr(0, len);
-    utf8.remove_prefix(len);
-    if (cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F)) {
-      ++width;
-    } else if (isEastAsianWide(cp)) {
-      width += 2;
-    } else {
-      // Elsewhere the code page decides: "¥" is one byte there, "α" and "①" are two.
-      encoded.clear();
-      if (!conv) conv.emplace("CP932", "UTF-8");
-      if (conv->ok() && conv->convert(one, encoded) == 0 && !encoded.empty())
-        width += encoded.size();
-      else
-        width += 1;
-    }
-  }
-  return width;
-}
+namespace cp932_table {
+TextConversion cp932ToUtf8(std::string_view cp932) { return decode<TableConverter>(cp932); }
+TextConversion utf8ToCp932(std::string_view utf8) { return encode<TableConverter>(utf8); }
+std::size_t displayWidth(std::string_view utf8) { return width<TableConverter>(utf8); }
+}  // namespace cp932_table
 
 }  // namespace ravlo

@@ -8,7 +8,8 @@
 //     0xFD..0xFF, a lead byte cut off at the end) each become U+FFFD;
 //   - characters that CP932 cannot hold, and bytes that are not UTF-8, each become "?",
 //     as the Windows conversion writes its default character.
-// CP932 is glibc's "CP932" converter: it keeps "\" and "~" as ASCII and holds ①, ～, －.
+// CP932 is glibc's "CP932" converter (in the web build, whose libc lacks it, tables taken from
+// it: core/cp932_table.h): it keeps "\" and "~" as ASCII and holds ①, ～, －.
 // ("SHIFT_JIS" would turn "\" into "¥" and lose those characters.) Its one-way mappings of
 // look-alikes (¥ to "\", ‾ to "~", 〜 to ～, − to －, ‖ to ∥, — to ―, ¢ £ ¬ to ￠ ￡ ￢) count
 // as lossless: they are the same character in the code page.
