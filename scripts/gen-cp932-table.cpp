@@ -275,23 +275,29 @@ void write(const Tables& t) {
   }
   std::printf("};\n\n");
 
-  // A code that decodes to a character whose own code is another: ranges over the codes that
-  // are characters, so that a range runs on over the gaps between them.
+  // Of a character's codes the lowest is the one it converts to, unless listed: so listed are
+  // the codes below the one glibc converts to. A range runs on over the codes where being
+  // listed changes nothing: those that are no character and the higher duplicates.
   std::vector<std::pair<unsigned, unsigned>> decodeOnly;
   bool open = false;
   for (auto [code, cp] : t.decode) {
     auto own = t.encode.find(cp);
-    if (own == t.encode.end()) fail("a character the code page decodes to does not convert back", cp);
-    if (codeOf(own->second) == code) {
+    if (own == t.encode.end() || own->second.empty())
+      fail("a character the code page decodes to does not convert back", cp);
+    unsigned ownCode = *codeOf(own->second);
+    if (code == ownCode) {
       open = false;
-    } else if (open) {
-      decodeOnly.back().second = code;
-    } else {
-      decodeOnly.emplace_back(code, code);
+    } else if (code < ownCode) {
+      if (open)
+        decodeOnly.back().second = code;
+      else
+        decodeOnly.emplace_back(code, code);
       open = true;
     }
   }
-  std::printf("// Codes of characters that have another code, the one they convert to.\n");
+  std::printf(
+      "// Of a character's codes the lowest is the one it converts to, but for these: they are\n"
+      "// below it.\n");
   printRanges("CodeRange kDecodeOnly", decodeOnly, 4);
 
   std::vector<std::pair<char32_t, unsigned>> oneWay;
