@@ -40,8 +40,8 @@ struct CodePointRange {
 
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kLastTrail = 0xFC;
-constexpr unsigned kGapTrail = 0x7F;
-constexpr unsigned kLinearRowSize = kLastTrail - kFirstTrail;
+constexpr unsigned kGapTrail = 0x7F;  // inside the trail range, yet never a trail byte
+constexpr unsigned kLinearRowSize = kLastTrail - kFirstTrail;  // the trail bytes, the gap aside
 
 constexpr std::size_t leadCount() {
   std::size_t count = 0;
