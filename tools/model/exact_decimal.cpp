@@ -105,7 +105,7 @@ Decimal plusUnitAt(Decimal d, long long place) {
   std::size_t i = d.digits.size();
   while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
   if (i == 0) {
-    d.digits.insert(0, "1");
+    d.digits.insert(d.digits.begin(), '1');
   } else {
     ++d.digits[i - 1];
   }

@@ -78,12 +78,17 @@ Read read80(const Decimal& d) {
   const std::string text = d.digits + "e" + std::to_string(d.exponent);
   errno = 0;
   const long double wide = std::strtold(text.c_str(), nullptr);
-  Read r{toReal80(wide), errno == ERANGE};
-  if (kWideLongDouble && isNarrowMidpoint(wide, kReal80))
-    r.value = roundToNarrow(wide, kReal80, compare(d, exactDecimal(wide)));
-  // Below the normal range and not exactly the decimal: an underflow.
-  if (std::fabs(r.value) < kReal80Min && r.value != wide) r.rangeError = true;
-  return r;
+  const bool rangeError = errno == ERANGE;
+  if constexpr (!kWideLongDouble) {
+    return {wide, rangeError};
+  } else {
+    Read r{toReal80(wide), false};
+    if (isNarrowMidpoint(wide, kReal80)) r.value = roundToNarrow(wide, kReal80, compare(d, exactDecimal(wide)));
+    // glibc's underflow: below the normal range after rounding, and not exactly the decimal
+    // (musl's range error tells of digits lost below the wide type's normal range).
+    r.rangeError = std::fabs(r.value) < kReal80Min && (rangeError || r.value != wide);
+    return r;
+  }
 }
 
 // The shorter of the plain and the exponent form, the plain one on a tie (as std::to_chars).
