@@ -49,8 +49,8 @@ T roundToNarrow(T x, NarrowFormat f) {
 template <std::floating_point T>
 bool isNarrowMidpoint(T x, NarrowFormat f) {
   if (x == 0 || !std::isfinite(x)) return false;
-  const T r = roundToNarrow(x, f);
-  return r != x && std::isfinite(r) && std::fabs(r - x) == narrowQuantum(x, f) / 2;
+  const T units = std::fabs(x) / narrowQuantum(x, f);
+  return units - std::floor(units) == T(0.5);
 }
 
 template <std::floating_point T>
