@@ -94,7 +94,7 @@ TEST(RealCalc, FieldTextsAreExactWhereTheValueIs) {
   for (auto [f, field, shown] :
        {std::tuple{F::Pow, "2,10", "1024"}, std::tuple{F::Gcd, "12,18", "6"},
         std::tuple{F::Sqrt, "2", "1.414213562373095049"}, std::tuple{F::Inv, "4", "0.25"},
-        std::tuple{F::Sin, "pai", "0"},
+        std::tuple{F::Sin, "pai", "0"}, std::tuple{F::Pow, "2,1000", "1.071508607186267321e+301"},
         std::tuple{F::Gcd, "9223372036854775806,9223372036854775806", "9223372036854775806"}}) {
     EXPECT_EQ(RealCalc(f, field, sink).field, shown) << field;
   }

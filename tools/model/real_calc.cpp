@@ -1,11 +1,13 @@
 #include "tools/model/real_calc.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 #include "core/bunsuu64.h"
+#include "tools/model/real80.h"
+#include "tools/model/real_math.h"
+#include "tools/model/real_text.h"
 
 namespace ravlo {
 namespace {
@@ -78,10 +80,9 @@ long double RealRead(std::string_view text) {
     s.remove_prefix(1);
   }
   if (!realSyntax(s)) return kInvalid;
-  long double v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return kInvalid;
-  return negative ? -v : v;
+  const std::optional<long double> v = readDecimal(s);
+  if (!v) return kInvalid;
+  return negative ? -*v : *v;
 }
 
 namespace {
@@ -98,17 +99,6 @@ std::string fillLabel(std::string_view format, std::string_view a, std::string_v
     }
   }
   return out;
-}
-
-std::string fromChars(long double x, std::chars_format format, int precision = -1) {
-  std::array<char, 128> buf{};
-  const auto r = precision < 0 ? std::to_chars(buf.data(), buf.data() + buf.size(), x)
-                               : std::to_chars(buf.data(), buf.data() + buf.size(), x, format,
-                                               precision);
-  if (r.ec != std::errc()) return "n";
-  std::string s(buf.data(), r.ptr);
-  if (s == "-0") s = "0";
-  return s;
 }
 
 RealCalcResult failed(MessageSink& sink, std::string_view text) {
@@ -164,12 +154,12 @@ long double RealParse(std::string_view text) {
   const long double a = RealRead(text.substr(0, slash));
   const long double b = RealRead(text.substr(slash + 1));
   if (!std::isfinite(a) || !std::isfinite(b) || b == 0) return kInvalid;
-  const long double q = a / b;
+  const long double q = real80Quotient(a, b);
   return std::isfinite(q) ? q : kInvalid;
 }
 
 std::string realFieldText(long double x) {
-  std::string s = fromChars(x, std::chars_format::fixed, 18);
+  std::string s = realFixed(x, 18);
   if (s.find('.') != std::string::npos) {
     while (s.back() == '0') s.pop_back();
     if (s.back() == '.') s.pop_back();
@@ -178,7 +168,10 @@ std::string realFieldText(long double x) {
   return s.size() > kRealFieldMax ? realShortText(x) : s;
 }
 
-std::string realShortText(long double x) { return fromChars(x, std::chars_format::general); }
+std::string realShortText(long double x) {
+  std::string s = realShortest(x);
+  return s == "-0" ? "0" : s;
+}
 
 RealCalcResult RealCalc(RealFunc f, std::string_view field, MessageSink& sink) {
   if (field.empty()) return {};
@@ -205,26 +198,26 @@ RealCalcResult RealCalc(RealFunc f, std::string_view field, MessageSink& sink) {
 
   long double r = 0;
   switch (f) {
-    case F::Sqrt: r = std::sqrt(a); break;
-    case F::Log10: r = std::log10(a); break;
-    case F::Ln: r = std::log(a); break;
+    case F::Sqrt: r = real80Sqrt(a); break;
+    case F::Log10: r = toReal80(realLog10(a)); break;
+    case F::Ln: r = toReal80(realLog(a)); break;
     case F::Inv:
       if (a == 0) return failed(sink, kRealBadText);
-      r = 1 / a;
+      r = real80Quotient(1, a);
       break;
-    case F::Pow: r = std::pow(a, b); break;
-    case F::Sin: r = std::sin(a); break;
-    case F::Cos: r = std::cos(a); break;
-    case F::Tan: r = std::tan(a); break;
+    case F::Pow: r = toReal80(realPow(a, b)); break;
+    case F::Sin: r = toReal80(std::sin(a)); break;
+    case F::Cos: r = toReal80(std::cos(a)); break;
+    case F::Tan: r = toReal80(std::tan(a)); break;
     case F::ASin:
       if (a < -1 || a > 1) return failed(sink, kArcsinRangeText);
-      r = std::asin(a);
+      r = toReal80(std::asin(a));
       break;
     case F::ACos:
       if (a < -1 || a > 1) return failed(sink, kArccosRangeText);
-      r = std::acos(a);
+      r = toReal80(std::acos(a));
       break;
-    case F::ATan: r = std::atan(a); break;
+    case F::ATan: r = toReal80(std::atan(a)); break;
     case F::Gcd:
     case F::Lcm: {
       int64_t x = 0, y = 0;

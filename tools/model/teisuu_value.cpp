@@ -1,23 +1,17 @@
 #include "tools/model/teisuu_value.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 
 #include "core/text_helpers.h"
 #include "tools/model/real_calc.h"
+#include "tools/model/real_text.h"
 
 namespace ravlo {
 namespace {
 
 constexpr int kMaxDecimals = 18;
-
-std::string chars(long double x, std::chars_format format, int precision) {
-  std::array<char, 160> buf{};
-  const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), x, format, precision);
-  return r.ec == std::errc() ? std::string(buf.data(), r.ptr) : std::string();
-}
 
 bool signedDigitRun(std::string_view s) {
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
@@ -32,7 +26,7 @@ std::string teisuuFixed(long double x, int digits) {
   const std::string sign = x < 0 ? "-" : "";
   const long double m = std::fabs(x);
   // "d.ddd…e±XX": the significant digits after rounding, and where the point goes.
-  const std::string sci = chars(m, std::chars_format::scientific, digits - 1);
+  const std::string sci = realScientific(m, digits - 1);
   const std::size_t e = sci.find('e');
   int exponent = 0;
   std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
@@ -43,7 +37,7 @@ std::string teisuuFixed(long double x, int digits) {
     plain.append(static_cast<std::size_t>(exponent + 1) - plain.size(), '0');
     return sign + plain;
   }
-  std::string fixed = chars(m, std::chars_format::fixed, std::min(kMaxDecimals, digits - 1 - exponent));
+  std::string fixed = realFixed(m, std::min(kMaxDecimals, digits - 1 - exponent));
   if (fixed.find('.') != std::string::npos) {
     while (fixed.back() == '0') fixed.pop_back();
   }
