@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include "core/montgomery64.h"
+
 #include <cstdio>
 
 namespace ravlo {
@@ -7,6 +9,33 @@ namespace ravlo {
 namespace {
 
 constexpr int kDecimalPlaces = 18;
+
+// The first kDecimalPlaces places of n/d (0 <= n < d), rounded to nearest with ties to even
+// as printf rounds, by exact long division: a binary floating quotient would round the last
+// place by its own precision, which differs between platforms. A value that would round up
+// to 1 shows nines instead of a carry the integer part never sees.
+std::string decimalPlaces(int64_t n, int64_t d) {
+  using U = detail::U128;
+  std::string places(kDecimalPlaces, '0');
+  U r = static_cast<U>(n);
+  for (char& c : places) {
+    r *= 10;
+    c = static_cast<char>('0' + static_cast<int>(r / static_cast<U>(d)));
+    r %= static_cast<U>(d);
+  }
+  const U twice = 2 * r;
+  const bool up = twice > static_cast<U>(d) ||
+                  (twice == static_cast<U>(d) && (places.back() - '0') % 2 == 1);
+  if (!up) return places;
+  for (auto it = places.rbegin(); it != places.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return places;
+    }
+    *it = '0';
+  }
+  return std::string(kDecimalPlaces, '9');
+}
 
 // One part of a number text: an int64 text (message when it is not one) made of digits only;
 // a sign of its own would smuggle a negative part into the record.
@@ -129,16 +158,7 @@ std::string BunToSyoStr(const Bunsuu64& f, bool& terminates, MessageSink& sink) 
     terminates = true;
     return s;
   }
-  const long double x =
-      static_cast<long double>(g.numerator) / static_cast<long double>(g.denominator);
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.18Lf", x);
-  // The last 18 characters are the places whatever the locale's decimal point looks like.
-  const std::string formatted(buf);
-  std::string places = formatted.substr(formatted.size() - kDecimalPlaces);
-  // A fraction within half a unit of the 18th place below 1 rounds up to 1.000…; the value is
-  // below 1, so show the nines instead of a carry the integer part never sees.
-  if (formatted.front() != '0') places.assign(kDecimalPlaces, '9');
+  std::string places = decimalPlaces(g.numerator, g.denominator);
   const std::string trimmed = removeTrailingRun(places, '0');
   // A non-zero value too small for 18 places keeps its zeros rather than a bare ".".
   s += '.';
