@@ -34,6 +34,8 @@ int runSpeak(const Args& args, CliIo& io);
 // notebook compute [--ini FILE] IN.siki [-o OUT.siki]: compute-all of the notebook, written
 // back; notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf: its printed page.
 int runNotebook(const Args& args, CliIo& io);
+// notebook print's half of runNotebook; the desktop draws the page, the web build says it cannot.
+int runNotebookPrint(const Args& args, CliIo& io);
 // real FUNC ARGS: what the constants box's real-number calculator puts into its input field.
 int runReal(const Args& args, CliIo& io);
 

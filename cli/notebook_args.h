@@ -1,0 +1,27 @@
+#pragma once
+// The arguments the notebook subcommands share: "[--worksheet] [--ini FILE] IN [-o OUT]".
+#include <string>
+#include <string_view>
+
+#include "app/model/calc_settings.h"
+#include "cli/cli_io.h"
+#include "core/message_sink.h"
+
+namespace ravlo::cli {
+
+inline constexpr std::string_view kNotebookUsage =
+    "notebook compute [--ini FILE] IN.siki [-o OUT.siki] | "
+    "notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf";
+
+struct NotebookArgs {
+  std::string in, out, ini;
+  bool worksheet = false;
+};
+
+// Reads the arguments in any order; an empty string when fine, else what is wrong.
+std::string readNotebookArgs(const Args& args, bool allowWorksheet, NotebookArgs& a);
+
+// Loads --ini when given; false when the file cannot be read.
+bool loadNotebookSettings(const NotebookArgs& a, CalcSettings& settings, MessageSink& sink);
+
+}  // namespace ravlo::cli
