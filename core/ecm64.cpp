@@ -112,7 +112,7 @@ constexpr auto kIsPrime = [] {
 
 bool isStage2Prime(u64 q, const EcmBounds& bounds) {
   return q > static_cast<u64>(bounds.stage1) && q <= static_cast<u64>(bounds.stage2) &&
-         q < kPrimeTableSize && kIsPrime[q];
+         q < kPrimeTableSize && kIsPrime[static_cast<std::size_t>(q)];
 }
 
 }  // namespace
@@ -157,17 +157,17 @@ std::optional<u64> ecmFactor(const Montgomery& m, EcmBounds bounds,
     const Point two = curve.dbl(p);
     baby[1] = p;
     baby[3] = curve.add(two, p, p);
-    for (u64 j = 5; j < kWheel / 2; j += 2) baby[j] = curve.add(baby[j - 2], two, baby[j - 4]);
+    for (std::size_t j = 5; j < kWheel / 2; j += 2) baby[j] = curve.add(baby[j - 2], two, baby[j - 4]);
     // x = X/Z of the babies, with one inversion for all of them.
     for (std::size_t i = 0; i < babies.size(); ++i)
-      prefix[i + 1] = m.mul(prefix[i], baby[babies[i]].z);
+      prefix[i + 1] = m.mul(prefix[i], baby[static_cast<std::size_t>(babies[i])].z);
     const u64 all = m.fromForm(prefix.back());
     const u64 g2 = gcd64(all, n);
     if (proper(g2)) return g2;
     if (g2 != 1) continue;
     u64 rest = m.toForm(inverse(all, n));
     for (std::size_t i = babies.size(); i-- > 0;) {
-      const Point& b = baby[babies[i]];
+      const Point& b = baby[static_cast<std::size_t>(babies[i])];
       babyX[i] = m.mul(b.x, m.mul(rest, prefix[i]));
       rest = m.mul(rest, b.z);
     }

@@ -20,10 +20,10 @@ constexpr auto kSmallPrimes = [] {
   std::array<bool, kTrialBound> composite{};
   std::array<u64, 54> primes{};
   std::size_t count = 0;
-  for (u64 i = 2; i < kTrialBound; ++i) {
+  for (std::size_t i = 2; i < kTrialBound; ++i) {
     if (composite[i]) continue;
     primes[count++] = i;
-    for (u64 j = i * i; j < kTrialBound; j += i) composite[j] = true;
+    for (std::size_t j = i * i; j < kTrialBound; j += i) composite[j] = true;
   }
   return primes;
 }();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests and the desktop program need.
 # Does nothing when they are all present; uses sudo when not run as root.
+# With --web, also what the web edition is built and tested with (Emscripten, Node.js).
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,10 @@ packages=(
   poppler-utils imagemagick
   desktop-file-utils appstream man-db
 )
+
+if [ "${1:-}" = "--web" ]; then
+  packages+=(emscripten nodejs)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -143,12 +143,13 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     if (fd < 0 && errno != EEXIST) break;
   }
   if (fd < 0) {
-    error = systemError("create " + temp.string(), errno);
+    // The temporary's name changes with every run; the user knows the file and its folder.
+    error = systemError("create a new file in " + dir.string(), errno);
     return false;
   }
   bool open = true;
   auto fail = [&](std::string_view what) {
-    error = systemError(std::string(what) + " " + temp.string(), errno);
+    error = systemError(std::string(what) + " " + target.string(), errno);
     if (open) fs.closeFile(fd);
     fs.removeFile(temp.c_str());
     return false;
