@@ -13,7 +13,7 @@ FUZZ_TARGETS ?= checker evaluator solver process calc_state render number_theory
 BUILD_TYPE ?= RelWithDebInfo
 CTEST_ENV  := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps deps-web web configure build test test-asan bench fuzz fuzz-build fuzz-slowest run install \
+.PHONY: all deps deps-web web configure build test test-asan bench bench-web fuzz fuzz-build fuzz-slowest run install \
         package clean
 
 all: build
@@ -52,6 +52,12 @@ bench: deps
 	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVLO_BENCH=ON
 	cmake --build $(BUILD_BENCH) --target ravlo-bench
 	$(BUILD_BENCH)/bin/ravlo-bench
+
+# The web edition against the desktop: the same batch through both command-line programs.
+bench-web: web
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVLO_BENCH=ON
+	cmake --build $(BUILD_BENCH) --target ravlo-bench
+	$(BUILD_BENCH)/bin/ravlo-bench --benchmark_filter='Web'
 
 # The engine and the file readers under libFuzzer (clang), FUZZ_SECONDS for each target.
 fuzz-build: deps
