@@ -15,8 +15,10 @@ std::string escapeLineBreaks(std::string_view text) {
   return out;
 }
 
+// A record goes out in one write: standard error flushes after every insertion, and each
+// write is a system call (in the web edition a call out to JavaScript).
 void StreamSink::record(std::string_view caption, std::string_view text) {
-  out_ << "【" << caption << "】" << escapeLineBreaks(text) << '\n';
+  out_ << ("【" + std::string(caption) + "】" + escapeLineBreaks(text) + '\n');
   out_.flush();
 }
 
@@ -27,7 +29,7 @@ BoxAnswer StreamSink::box(std::string_view caption, std::string_view text, BoxBu
 }
 
 void StreamSink::status(std::string_view text) {
-  out_ << "[status] " << escapeLineBreaks(text) << '\n';
+  out_ << ("[status] " + escapeLineBreaks(text) + '\n');
   out_.flush();
 }
 
