@@ -62,6 +62,8 @@ std::string refuseSum(const GenParams& p) {
   if (R != DenRel::Same && p.terms != 2) return "この型の項の数は 2 だけです。";
   if (R != DenRel::Same && p.answer == GenAnswer::Whole)
     return "分母のちがう既約分数の和や差は整数になりません。";
+  if (R == DenRel::Coprime && p.answer == GenAnswer::Reduce)
+    return "分母が互いに素な既約分数の和や差は約分できません。";
   if (p.op == GenOp::Sub && (p.answer == GenAnswer::Whole || p.answer == GenAnswer::Mixed))
     return "真分数のひき算の答えは 1 より小さくなります。";
   return {};

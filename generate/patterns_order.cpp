@@ -40,6 +40,7 @@ std::string drawOrder(GenRng& rng, const GenParams& p, ProblemJudge& judge) {
     leftToRight = "(" + leftToRight + ")" + op + t;
   }
   text += '=';
+  if (text.find('b') == std::string::npos) return {};  // a fraction sheet needs a fraction
   const auto v = judge.value(text);
   const auto naive = judge.value(leftToRight);
   if (!v || v->num <= 0 || !naive || *naive == *v) return {};
@@ -54,6 +55,7 @@ std::string drawBracket(GenRng& rng, const GenParams& p, ProblemJudge& judge) {
   const std::string flat = a + ops[0] + b + ops[1] + c;
   const std::string text = (sumFirst ? "(" + a + ops[0] + b + ")" + ops[1] + c
                                      : a + ops[0] + "(" + b + ops[1] + c + ")") + "=";
+  if (text.find('b') == std::string::npos) return {};
   const auto v = judge.value(text);
   const auto without = judge.value(flat);
   if (!v || v->num <= 0 || !without || *without == *v) return {};
