@@ -137,6 +137,9 @@ TEST_F(CliNotebook, BadUsage) {
       {"notebook", "print", in},
       {"notebook", "print", in, "-o", path("x.png")},
       {"notebook", "print", "--fast", in, "-o", path("x.pdf")},
+      {"notebook", "print", "--worksheet", "--columns", "3", in, "-o", path("x.pdf")},
+      {"notebook", "print", "--solutions", in, "-o", path("x.pdf")},
+      {"notebook", "generate"},
   };
   for (const auto& args : cases) {
     CliResult r = runCli(args);
