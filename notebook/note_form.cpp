@@ -25,6 +25,7 @@
 #include "notebook/control_box.h"
 #include "notebook/hyoudai_edit_form.h"
 #include "notebook/model/note_layout.h"
+#include "notebook/generate_dialog.h"
 #include "notebook/model/note_menu_spec.h"
 #include "notebook/note_context.h"
 #include "notebook/note_edit_form.h"
@@ -307,6 +308,7 @@ void NoteForm::run(NoteCommand command) {
     case C::AddNew: cmd.addNewSiki(); return;
     case C::CutAllAnswers: cmd.cutAllAnswers(); return;
     case C::EditAll: openNoteEditor(); return;
+    case C::Generate: generateProblems(); return;
     case C::ComputeAll: ctx_.compute.computeAll(); return;
     case C::ReadAll: readAll(); return;
     case C::Undo: cmd.NoteUndo(); return;
@@ -354,6 +356,12 @@ void NoteForm::setPageHeight(int value) {
   settings_.PAGEA4BAIN = std::clamp(value, kNotePageMin, kNotePageMax);
   if (box_) box_->showPageHeight(settings_.PAGEA4BAIN);
   redraw();
+}
+
+void NoteForm::generateProblems() {
+  GenerateDialog dialog(ctx_.sink(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  ctx_.commands.fillGenerated(dialog.sheet().title, dialog.sheet().problems);
 }
 
 void NoteForm::equalKaigyoMenu() {

@@ -93,6 +93,7 @@ class NoteForm final : public QMainWindow {
   void printNotebook();
   void readAll();
   void equalKaigyoMenu();
+  void generateProblems();
   void controlBoxToggle(bool fromMenu);
   void windowA4Width();
   void storeBounds();

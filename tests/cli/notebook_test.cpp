@@ -147,7 +147,7 @@ TEST_F(CliNotebook, BadUsage) {
     EXPECT_NE(r.err.find("usage: ravlo-cli notebook"), std::string::npos) << r.err;
   }
   EXPECT_EQ(read(in), "1=\r\n");
-  EXPECT_NE(runCli({"help"}).out.find("notebook print [--worksheet]"), std::string::npos);
+  EXPECT_NE(runCli({"help"}).out.find("notebook print [--worksheet [--columns 1|2] [--solutions]]"), std::string::npos);
 }
 
 }  // namespace
