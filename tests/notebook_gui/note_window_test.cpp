@@ -45,6 +45,7 @@ const MenuRow kMenuRows[] = {
     {"式操作(&B)", "答(ノート全部)を削除(&U)", "Ctrl+U", false},
     {"式操作(&B)", "ノート全部を編集(&G)", "Ctrl+G", false},
     {"式操作(&B)", "ノート全部を計算(&Z)", "Ctrl+Z", false},
+    {"式操作(&B)", "問題を作る(&M)", "", false},
     {"式操作(&B)", "ノート全部を読む(&K)", "Ctrl+K", false},
     {"式操作(&B)", "操作前に戻す(&B)", "Ctrl+Alt+B", false},
     {"表示(&V)", "フォント(&F)　　　Shift＋F", "", false},
