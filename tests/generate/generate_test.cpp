@@ -185,10 +185,12 @@ INSTANTIATE_TEST_SUITE_P(Patterns, PatternPromise, ::testing::ValuesIn(promiseRo
 TEST(GeneratedSheet, EveryPatternWritesCheckedAnswerableDistinctProblemsWithinBounds) {
   Engine e;
   NullSink sink;
-  for (const int maxDen : {8, 0}) {
+  // Small bounds, the defaults, and the largest bounds, where the 64-bit range is nearest.
+  for (const int maxDen : {8, 0, kGenMaxDenLimit}) {
     for (const GenPattern& p : GenPatterns()) {
       GenOverrides o;
       if (maxDen) o.maxDen = maxDen;
+      if (maxDen == kGenMaxDenLimit && (p.takes & kGenMaxWhole)) o.maxWhole = kGenMaxWholeLimit;
       const std::vector<std::string> sheet = generate(std::string(p.id), o, 12);
       ASSERT_EQ(sheet.size(), 12u) << p.id;
       EXPECT_EQ(std::set<std::string>(sheet.begin(), sheet.end()).size(), sheet.size()) << p.id;
