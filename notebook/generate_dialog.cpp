@@ -51,6 +51,7 @@ GenerateDialog::GenerateDialog(MessageSink& sink, QWidget* parent)
   count_->setValue(20);
   maxDen_ = boundBox(kGenMaxDenLimit, "GenerateMaxDen");
   maxWhole_ = boundBox(kGenMaxWholeLimit, "GenerateMaxWhole");
+  terms_ = boundBox(kGenTermsLimit, "GenerateTerms");
   seed_ = new QLineEdit(QString::number(QRandomGenerator::global()->bounded(1, 1000000)));
   seed_->setObjectName("GenerateSeed");
   seed_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{1,18}"), seed_));
@@ -60,8 +61,9 @@ GenerateDialog::GenerateDialog(MessageSink& sink, QWidget* parent)
   form->addRow("問題数", count_);
   form->addRow("最大の分母", maxDen_);
   form->addRow("整数の最大", maxWhole_);
+  form->addRow("項の数", terms_);
   form->addRow("シード（番号）", seed_);
-  for (QWidget* w : std::initializer_list<QWidget*>{kind_, count_, maxDen_, maxWhole_, seed_})
+  for (QWidget* w : std::initializer_list<QWidget*>{kind_, count_, maxDen_, maxWhole_, terms_, seed_})
     w->setAccessibleName(qobject_cast<QLabel*>(form->labelForField(w))
                              ? qobject_cast<QLabel*>(form->labelForField(w))->text()
                              : QString());
@@ -82,6 +84,7 @@ GenRequest GenerateDialog::request() const {
   rq.seed = seed_->text().toULongLong();
   if (maxDen_->value() > 0) rq.overrides.maxDen = maxDen_->value();
   if (maxWhole_->value() > 0) rq.overrides.maxWhole = maxWhole_->value();
+  if (terms_->value() > 0) rq.overrides.terms = terms_->value();
   return rq;
 }
 

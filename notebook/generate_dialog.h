@@ -29,6 +29,7 @@ class GenerateDialog final : public QDialog {
   QSpinBox* count_ = nullptr;
   QSpinBox* maxDen_ = nullptr;
   QSpinBox* maxWhole_ = nullptr;
+  QSpinBox* terms_ = nullptr;
   QLineEdit* seed_ = nullptr;
   GenSheet sheet_;
 };
