@@ -22,7 +22,7 @@ enum class GenTri { Any, Yes, No };
 
 struct GenParams {
   int maxDen = 12;   // the largest denominator
-  int maxWhole = 9;  // the largest whole number (whole parts, whole factors, quantities)
+  int maxWhole = 9;  // the largest whole number (of mixed numbers, whole factors, quantities)
   int terms = 2;
   GenAnswer answer = GenAnswer::Any;
   GenOp op = GenOp::Both;

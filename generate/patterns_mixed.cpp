@@ -1,4 +1,4 @@
-// Mixed numbers: addition, and subtraction with or without borrowing from the whole part
+// Mixed numbers: addition, and subtraction with or without borrowing from the whole number
 // (繰り下がり), over the same or over different denominators.
 #include <vector>
 
@@ -33,9 +33,9 @@ std::string drawMixedSum(GenRng& rng, const GenParams& p, ProblemJudge& judge) {
   const auto v = judge.value(text);
   if (!v || v->num <= 0) return {};
   if (op == '-') {
-    // Borrowing is needed when the first fraction part is the smaller.
-    const auto parts = judge.value(a.fraction() + "-" + b.fraction());
-    if (!parts || !GenTriFits(p.borrow, parts->num < 0)) return {};
+    // Borrowing is needed when the first fraction is the smaller.
+    const auto fractions = judge.value(a.fraction() + "-" + b.fraction());
+    if (!fractions || !GenTriFits(p.borrow, fractions->num < 0)) return {};
   } else if (p.borrow == GenTri::Yes) {
     return {};
   }

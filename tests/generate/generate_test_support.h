@@ -12,7 +12,7 @@
 
 namespace ravlo::test {
 
-// A number of the text: whole part, numerator, denominator (1 for a whole number).
+// A number of the text: whole number, numerator, denominator (1 for a whole number).
 struct Term {
   int64_t whole = 0, num = 0, den = 1;
 };
