@@ -253,6 +253,7 @@ TEST(NoteWindow, PrintsTheChosenKindIntoAPdf) {
   Notebook nb;
   nb.openWith({"3b2+1=", "2x+3=7"});
   nb.printKind = NotePrintKind::Worksheet;
+  nb.form().worksheetStyle = {2, true};
   nb.key(Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(nb.printDialogs, 1);
   EXPECT_GT(QFileInfo(QString::fromStdString(nb.pdf)).size(), 1000);
