@@ -40,10 +40,11 @@ int runCompute(const Args& args, CliIo& io) {
 }  // namespace
 
 int runNotebook(const Args& args, CliIo& io) {
-  if (args.empty()) return usageError(io, kNotebookUsage, "missing compute or print");
+  if (args.empty()) return usageError(io, kNotebookUsage, "missing compute, print or generate");
   const Args rest(args.begin() + 1, args.end());
   if (args.front() == "compute") return runCompute(rest, io);
   if (args.front() == "print") return runNotebookPrint(rest, io);
+  if (args.front() == "generate") return runNotebookGenerate(rest, io);
   return usageError(io, kNotebookUsage, "unknown notebook command '" + args.front() + "'");
 }
 

@@ -47,8 +47,11 @@ int runNotebookPrint(const Args& args, CliIo& io) {
   const auto app = startHeadlessGui();
   NotePaintInput window = NotePaintDefaults(settings, kScreenDpi);
   std::string error;
-  const NotePrintKind kind = a.worksheet ? NotePrintKind::Worksheet : NotePrintKind::Page;
-  if (!NotePrintPdf(a.out, doc, kind, window, settings, sink, error)) {
+  const NoteWorksheetStyle style{a.columns, a.solutions};
+  const bool printed =
+      a.worksheet ? NotePrintWorksheetPdf(a.out, doc, style, window, settings, sink, error)
+                  : NotePrintPdf(a.out, doc, NotePrintKind::Page, window, settings, sink, error);
+  if (!printed) {
     io.err << "ravlo-cli: " << error << '\n';
     return kFailed;
   }

@@ -36,6 +36,8 @@ int runSpeak(const Args& args, CliIo& io);
 int runNotebook(const Args& args, CliIo& io);
 // notebook print's half of runNotebook; the desktop draws the page, the web build says it cannot.
 int runNotebookPrint(const Args& args, CliIo& io);
+// notebook generate: worksheets of generated problems as .siki files; --list the patterns.
+int runNotebookGenerate(const Args& args, CliIo& io);
 // real FUNC ARGS: what the constants box's real-number calculator puts into its input field.
 int runReal(const Args& args, CliIo& io);
 

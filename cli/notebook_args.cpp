@@ -6,6 +6,7 @@ namespace ravlo::cli {
 
 std::string readNotebookArgs(const Args& args, bool allowWorksheet, NotebookArgs& a) {
   bool haveIn = false;
+  bool columnsGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& s = args[i];
     if (s == "-o" || s == "--ini") {
@@ -14,6 +15,13 @@ std::string readNotebookArgs(const Args& args, bool allowWorksheet, NotebookArgs
       if ((s == "-o" ? a.out : a.ini).empty()) return s + " needs a value";
     } else if (s == "--worksheet" && allowWorksheet) {
       a.worksheet = true;
+    } else if (s == "--solutions" && allowWorksheet) {
+      a.solutions = true;
+    } else if (s == "--columns" && allowWorksheet) {
+      if (i + 1 == args.size() || (args[i + 1] != "1" && args[i + 1] != "2"))
+        return "--columns needs 1 or 2";
+      a.columns = args[++i][0] - '0';
+      columnsGiven = true;
     } else if (s.size() > 1 && s[0] == '-') {
       return "unknown option " + s;
     } else if (haveIn) {
@@ -24,6 +32,7 @@ std::string readNotebookArgs(const Args& args, bool allowWorksheet, NotebookArgs
     }
   }
   if (!haveIn || a.in.empty()) return "missing IN.siki";
+  if ((columnsGiven || a.solutions) && !a.worksheet) return "--columns and --solutions need --worksheet";
   return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The arguments the notebook subcommands share: "[--worksheet] [--ini FILE] IN [-o OUT]".
+// The arguments the notebook subcommands share: "[--worksheet [--columns 1|2] [--solutions]]
+// [--ini FILE] IN [-o OUT]".
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,13 @@ namespace ravlo::cli {
 
 inline constexpr std::string_view kNotebookUsage =
     "notebook compute [--ini FILE] IN.siki [-o OUT.siki] | "
-    "notebook print [--worksheet] [--ini FILE] IN.siki -o OUT.pdf";
+    "notebook print [--worksheet [--columns 1|2] [--solutions]] [--ini FILE] IN.siki -o OUT.pdf";
 
 struct NotebookArgs {
   std::string in, out, ini;
   bool worksheet = false;
+  int columns = 1;         // the worksheet's problem columns
+  bool solutions = false;  // worked solutions in the worksheet's answer key
 };
 
 // Reads the arguments in any order; an empty string when fine, else what is wrong.

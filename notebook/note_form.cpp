@@ -1,5 +1,6 @@
 #include "notebook/note_form.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -25,6 +26,7 @@
 #include "notebook/control_box.h"
 #include "notebook/hyoudai_edit_form.h"
 #include "notebook/model/note_layout.h"
+#include "notebook/generate_dialog.h"
 #include "notebook/model/note_menu_spec.h"
 #include "notebook/note_context.h"
 #include "notebook/note_edit_form.h"
@@ -69,8 +71,8 @@ std::optional<std::string> askWithInputDialog(QWidget* parent, std::string_view 
 
 }  // namespace
 
-NotePrintChooser notePrintDialog(QWidget* parent) {
-  return [parent](QPrinter& printer, NotePrintKind& kind) {
+NotePrintChooser notePrintDialog(QWidget* parent, NoteWorksheetStyle* style) {
+  return [parent, style](QPrinter& printer, NotePrintKind& kind) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName("NotePrintDialog");
     dialog.setAccessibleName(QStringLiteral("印刷"));
@@ -87,9 +89,21 @@ NotePrintChooser notePrintDialog(QWidget* parent) {
       col->addWidget(r);
       radios.push_back(r);
     }
+    auto* twoColumns = new QCheckBox(QStringLiteral("問題を2段に並べる"), tab);
+    twoColumns->setObjectName("NotePrintTwoColumns");
+    twoColumns->setChecked(style->columns == 2);
+    auto* solutions = new QCheckBox(QStringLiteral("解答に解き方をつける"), tab);
+    solutions->setObjectName("NotePrintSolutions");
+    solutions->setChecked(style->solutions);
+    for (QCheckBox* box : {twoColumns, solutions}) {
+      box->setAccessibleName(box->text());
+      col->addWidget(box);
+    }
     col->addStretch(1);
     dialog.setOptionTabs({tab});
     if (dialog.exec() != QDialog::Accepted) return false;
+    style->columns = twoColumns->isChecked() ? 2 : 1;
+    style->solutions = solutions->isChecked();
     for (std::size_t i = 0; i < radios.size(); ++i) {
       if (radios[i]->isChecked()) kind = kPrintKinds[i].kind;
     }
@@ -115,7 +129,7 @@ NoteForm::NoteForm(NotebookContext& ctx)
   inputQuery = [this](std::string_view caption, std::string_view prompt, std::string_view value) {
     return askWithInputDialog(this, caption, prompt, value);
   };
-  choosePrint = notePrintDialog(this);
+  choosePrint = notePrintDialog(this, &worksheetStyle);
   syncScrollRanges();
   redraw();
 }
@@ -307,6 +321,7 @@ void NoteForm::run(NoteCommand command) {
     case C::AddNew: cmd.addNewSiki(); return;
     case C::CutAllAnswers: cmd.cutAllAnswers(); return;
     case C::EditAll: openNoteEditor(); return;
+    case C::Generate: generateProblems(); return;
     case C::ComputeAll: ctx_.compute.computeAll(); return;
     case C::ReadAll: readAll(); return;
     case C::Undo: cmd.NoteUndo(); return;
@@ -354,6 +369,12 @@ void NoteForm::setPageHeight(int value) {
   settings_.PAGEA4BAIN = std::clamp(value, kNotePageMin, kNotePageMax);
   if (box_) box_->showPageHeight(settings_.PAGEA4BAIN);
   redraw();
+}
+
+void NoteForm::generateProblems() {
+  GenerateDialog dialog(ctx_.sink(), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  ctx_.commands.fillGenerated(dialog.sheet().title, dialog.sheet().problems);
 }
 
 void NoteForm::equalKaigyoMenu() {
@@ -468,7 +489,12 @@ void NoteForm::printNotebook() {
   QPrinter printer(QPrinter::HighResolution);
   NotePrintKind kind = NotePrintKind::Page;
   if (!choosePrint || !choosePrint(printer, kind)) return;
-  if (!NotePrintTo(printer, ctx_.doc, kind, paintInput(), settings_, ctx_.sink()))
+  const bool printed =
+      kind == NotePrintKind::Worksheet
+          ? NotePrintWorksheetTo(printer, ctx_.doc, worksheetStyle, paintInput(), settings_,
+                                 ctx_.sink())
+          : NotePrintTo(printer, ctx_.doc, kind, paintInput(), settings_, ctx_.sink());
+  if (!printed)
     ctx_.sink().box(kPrintEmptyCaption, kPrintFailedText, BoxButtons::Ok, BoxIcon::Warning);
   redraw();
 }

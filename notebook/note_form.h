@@ -13,6 +13,7 @@
 #include "notebook/model/note_keys.h"
 #include "notebook/model/note_paint.h"
 #include "notebook/model/note_print.h"
+#include "notebook/model/note_worksheet.h"
 
 class QAction;
 class QPrinter;
@@ -32,8 +33,9 @@ inline constexpr int kNoteScrollBarStep = 5;
 
 // Chooses the printer and what to print; false when the learner cancels.
 using NotePrintChooser = std::function<bool(QPrinter&, NotePrintKind&)>;
-// The print dialog with a choice of "答えつき", "問題だけ" and "問題と解答ページ".
-NotePrintChooser notePrintDialog(QWidget* parent);
+// The print dialog with a choice of "答えつき", "問題だけ" and "問題と解答ページ", and for the
+// last the worksheet's columns and worked solutions, kept in *style.
+NotePrintChooser notePrintDialog(QWidget* parent, NoteWorksheetStyle* style);
 
 class NoteForm final : public QMainWindow {
   Q_OBJECT
@@ -75,6 +77,8 @@ class NoteForm final : public QMainWindow {
                                            std::string_view value)>
       inputQuery;
   NotePrintChooser choosePrint;
+  // How "問題と解答ページ" prints: one or two columns, worked solutions in the key.
+  NoteWorksheetStyle worksheetStyle;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -93,6 +97,7 @@ class NoteForm final : public QMainWindow {
   void printNotebook();
   void readAll();
   void equalKaigyoMenu();
+  void generateProblems();
   void controlBoxToggle(bool fromMenu);
   void windowA4Width();
   void storeBounds();

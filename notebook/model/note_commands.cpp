@@ -145,6 +145,22 @@ bool NoteCommands::clearNotebook() {
   return true;
 }
 
+bool NoteCommands::fillGenerated(const std::string& title,
+                                 const std::vector<std::string>& problems) {
+  if (doc_.count() > 0 && doc_.differsFromFile()) {
+    const BoxAnswer answer = sink_.box(kNoteCheckCaption, kNoteGenerateSaveText,
+                                       BoxButtons::YesNoCancel, BoxIcon::Question);
+    if (answer == BoxAnswer::Cancel) return false;
+    if (answer == BoxAnswer::Yes && !noteSaveKeptChanges(files_.NoteSave())) return false;
+  }
+  doc_.NoteSnapshot();
+  if (!doc_.replaceProblems(problems)) return false;
+  doc_.HyoudaiStr = title;
+  doc_.HenkouFlag = 1;
+  view_->NoteRedraw();
+  return true;
+}
+
 void NoteCommands::windowOpened(std::string_view InpSiki) {
   doc_.HenkouFlag = 1;
   switch (doc_.NoteOpenMode) {

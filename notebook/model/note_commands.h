@@ -1,7 +1,9 @@
 #pragma once
 // The notebook's list commands as the menus and the control box run them: each asks and
 // tells through the MessageSink, changes the document and asks the view to draw it again.
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/message_sink.h"
 #include "notebook/model/file_chooser.h"
@@ -33,6 +35,9 @@ class NoteCommands {
   bool cutSelectedAnswer(); // 答(選択式)を削除
   bool cutAllAnswers();     // 答(ノート全部)を削除
   bool clearNotebook();     // ノートをクリア: offers to save, then an empty, untitled page
+  // 問題を作る: the generated sheet replaces the problems and the title; problems that are in
+  // no file are never replaced unasked (save, discard or cancel). Undo brings them back.
+  bool fillGenerated(const std::string& title, const std::vector<std::string>& problems);
 
   // What opening the notebook window does to the document, by NoteOpenMode, with the
   // calculation screen's current line.

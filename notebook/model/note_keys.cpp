@@ -94,6 +94,7 @@ std::string_view noteCommandName(NoteCommand c) {
     case C::AddNew: return "AddNew";
     case C::CutAllAnswers: return "CutAllAnswers";
     case C::EditAll: return "EditAll";
+    case C::Generate: return "Generate";
     case C::ComputeAll: return "ComputeAll";
     case C::ReadAll: return "ReadAll";
     case C::Undo: return "Undo";

@@ -28,6 +28,7 @@ enum class NoteCommand {
   AddNew,
   CutAllAnswers,
   EditAll,
+  Generate,         // 問題を作る
   ComputeAll,
   ReadAll,
   Undo,

@@ -30,6 +30,7 @@ constexpr std::array kItems{
     NoteMenuItemSpec{1, "答(ノート全部)を削除(&U)", "Ctrl+U", C::CutAllAnswers},
     NoteMenuItemSpec{1, "ノート全部を編集(&G)", "Ctrl+G", C::EditAll},
     NoteMenuItemSpec{1, "ノート全部を計算(&Z)", "Ctrl+Z", C::ComputeAll},
+    NoteMenuItemSpec{1, "問題を作る(&M)", "", C::Generate},
     NoteMenuItemSpec{1, "ノート全部を読む(&K)", "Ctrl+K", C::ReadAll},
     NoteMenuItemSpec{1, "操作前に戻す(&B)", "Ctrl+Alt+B", C::Undo},
     // Shift+F reaches the font dialog through the key table; the caption only names it.

@@ -23,6 +23,8 @@ inline constexpr std::string_view kNoteCutAllConfirmText =
     "答えをすべて削除します。\n\nいいですか？";
 inline constexpr std::string_view kNoteClearSaveText =
     "テキストは編集されています。\n\nﾉｰﾄをｸﾘｱｰする前に変更を保存しますか？";
+inline constexpr std::string_view kNoteGenerateSaveText =
+    "ノートの式は保存されていません。\n\n問題を作る前に変更を保存しますか？";
 // The list holds 50 problems; adding past that is refused with this.
 inline constexpr std::string_view kNoteFullText =
     "ﾉｰﾄに書ける式は50問までです。\n\nこれ以上は追加できません。";

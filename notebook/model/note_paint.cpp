@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "notebook/model/note_reach_canvas.h"
 #include "notebook/model/siki_ext_fix.h"
 #include "render/expr_renderer.h"
 
@@ -24,36 +25,6 @@ std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && blank(s.back())) s.remove_suffix(1);
   return s;
 }
-
-// Measures with the real canvas and draws nothing: how far down a problem reaches before it
-// is drawn, so that a sheet can end before it.
-class ReachCanvas final : public Canvas {
- public:
-  explicit ReachCanvas(Canvas& target) : target_(target), saved_(target) {}
-  int bottom() const { return bottom_; }
-
- protected:
-  void drawText(int, int y, std::string_view text) override {
-    bottom_ = std::max(bottom_, y + measureHeight(text));
-  }
-  int measureWidth(std::string_view text) override {
-    target_.setFont(font());
-    return target_.textWidth(text);
-  }
-  int measureHeight(std::string_view text) override {
-    target_.setFont(font());
-    return target_.textHeight(text);
-  }
-  void drawLine(Point from, Point to) override {
-    bottom_ = std::max(bottom_, std::max(from.y, to.y) + penWidth());
-  }
-  void drawFilledRect(int, int, int, int) override {}
-
- private:
-  Canvas& target_;
-  FontSaver saved_;
-  int bottom_ = INT_MIN;
-};
 
 // The problems of the page, one after the other: where each stands and how it is drawn.
 class ProblemPainter {

@@ -96,6 +96,7 @@ void NoteRulerDraw(Canvas& c, const NotePaintInput& in);
 struct NoteSheets {
   int sheetHeight = 0;
   std::function<bool()> newSheet;
+  int sheetWidth = 0;  // the printable width; 0: the A4 width of the input
 };
 // Draws like NotePaint with PrintFlag set, from the top of the page (scroll positions are
 // ignored). Returns the number of sheets used, or -1 when newSheet failed.

@@ -8,6 +8,7 @@
 #include "notebook/model/note_doc.h"
 #include "notebook/model/note_paint.h"
 #include "notebook/model/note_print.h"
+#include "notebook/model/note_worksheet.h"
 
 class QPrinter;
 
@@ -26,5 +27,14 @@ bool NotePrintTo(QPrinter& printer, const NoteDoc& doc, NotePrintKind kind,
 bool NotePrintPdf(const std::string& path, const NoteDoc& doc, NotePrintKind kind,
                   const NotePaintInput& window, const CalcSettings& settings, MessageSink& sink,
                   std::string& error);
+
+// The worksheet with its header, columns and answer key (notebook/model/note_worksheet.h), on
+// a printer or into an A4 PDF file, set up as above.
+bool NotePrintWorksheetTo(QPrinter& printer, const NoteDoc& doc, const NoteWorksheetStyle& style,
+                          const NotePaintInput& window, const CalcSettings& settings,
+                          MessageSink& sink);
+bool NotePrintWorksheetPdf(const std::string& path, const NoteDoc& doc,
+                           const NoteWorksheetStyle& style, const NotePaintInput& window,
+                           const CalcSettings& settings, MessageSink& sink, std::string& error);
 
 }  // namespace ravlo

@@ -137,6 +137,9 @@ TEST_F(CliNotebook, BadUsage) {
       {"notebook", "print", in},
       {"notebook", "print", in, "-o", path("x.png")},
       {"notebook", "print", "--fast", in, "-o", path("x.pdf")},
+      {"notebook", "print", "--worksheet", "--columns", "3", in, "-o", path("x.pdf")},
+      {"notebook", "print", "--solutions", in, "-o", path("x.pdf")},
+      {"notebook", "generate"},
   };
   for (const auto& args : cases) {
     CliResult r = runCli(args);
@@ -144,7 +147,7 @@ TEST_F(CliNotebook, BadUsage) {
     EXPECT_NE(r.err.find("usage: ravlo-cli notebook"), std::string::npos) << r.err;
   }
   EXPECT_EQ(read(in), "1=\r\n");
-  EXPECT_NE(runCli({"help"}).out.find("notebook print [--worksheet]"), std::string::npos);
+  EXPECT_NE(runCli({"help"}).out.find("notebook print [--worksheet [--columns 1|2] [--solutions]]"), std::string::npos);
 }
 
 }  // namespace

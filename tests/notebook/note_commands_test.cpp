@@ -296,6 +296,31 @@ TEST_F(NoteCommandsTest, ClearWithChangesCancelAndNo) {
   EXPECT_TRUE(chooser.saveStarts.empty());
 }
 
+// ---- 問題を作る ----
+
+TEST_F(NoteCommandsTest, AGeneratedSheetReplacesUnsavedProblemsOnlyWhenAllowed) {
+  const Problems sheet = {"3b2+6b1=", "4b3*9b8="};
+  load({"1="});
+  EXPECT_TRUE(cmd.fillGenerated("小5のまとめ　42-01", sheet));  // saved: nothing to ask
+  EXPECT_TRUE(sink.empty());
+  EXPECT_EQ(doc.problems(), sheet);
+  EXPECT_EQ(doc.HyoudaiStr, "小5のまとめ　42-01");
+  EXPECT_EQ(doc.HenkouFlag, 1);
+
+  load({"1="});
+  doc.replaceProblems({"1=", "2="});  // an unsaved change
+  sink.scriptAnswer(BoxAnswer::Cancel);
+  EXPECT_FALSE(cmd.fillGenerated("t", sheet));
+  EXPECT_EQ(onlyBox().text, "ノートの式は保存されていません。\n\n問題を作る前に変更を保存しますか？");
+  EXPECT_EQ(doc.problems(), (Problems{"1=", "2="}));
+
+  sink.scriptAnswer(BoxAnswer::No);
+  EXPECT_TRUE(cmd.fillGenerated("t", sheet));
+  EXPECT_EQ(doc.problems(), sheet);
+  cmd.NoteUndo();
+  EXPECT_EQ(doc.problems(), (Problems{"1=", "2="}));
+}
+
 TEST_F(NoteCommandsTest, ClearWithChangesYesSavesFirst) {
   TempDir dir;
   load({"1+2="});

@@ -45,6 +45,7 @@ const MenuRow kMenuRows[] = {
     {"式操作(&B)", "答(ノート全部)を削除(&U)", "Ctrl+U", false},
     {"式操作(&B)", "ノート全部を編集(&G)", "Ctrl+G", false},
     {"式操作(&B)", "ノート全部を計算(&Z)", "Ctrl+Z", false},
+    {"式操作(&B)", "問題を作る(&M)", "", false},
     {"式操作(&B)", "ノート全部を読む(&K)", "Ctrl+K", false},
     {"式操作(&B)", "操作前に戻す(&B)", "Ctrl+Alt+B", false},
     {"表示(&V)", "フォント(&F)　　　Shift＋F", "", false},
@@ -252,6 +253,7 @@ TEST(NoteWindow, PrintsTheChosenKindIntoAPdf) {
   Notebook nb;
   nb.openWith({"3b2+1=", "2x+3=7"});
   nb.printKind = NotePrintKind::Worksheet;
+  nb.form().worksheetStyle = {2, true};
   nb.key(Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(nb.printDialogs, 1);
   EXPECT_GT(QFileInfo(QString::fromStdString(nb.pdf)).size(), 1000);
