@@ -19,8 +19,7 @@ int runCompute(const Args& args, CliIo& io) {
     return usageError(io, kNotebookUsage, problem);
   StreamSink sink(io.err);
   CalcSettings settings;
-  if (!loadNotebookSettings(a, settings, sink))
-    return usageError(io, kNotebookUsage, "cannot read the settings file '" + a.ini + "'");
+  if (const auto usage = notebookSettingsOrUsage(a, settings, sink, io)) return *usage;
 
   NoteDoc doc;
   NoteFiles files(doc, sink);

@@ -37,8 +37,7 @@ int runNotebookPrint(const Args& args, CliIo& io) {
   if (!endsWithPdf(a.out)) return usageError(io, kNotebookUsage, "the output must end in .pdf");
   StreamSink sink(io.err);
   CalcSettings settings;
-  if (!loadNotebookSettings(a, settings, sink))
-    return usageError(io, kNotebookUsage, "cannot read the settings file '" + a.ini + "'");
+  if (const auto usage = notebookSettingsOrUsage(a, settings, sink, io)) return *usage;
 
   NoteDoc doc;
   NoteFiles files(doc, sink);

@@ -41,4 +41,10 @@ bool loadNotebookSettings(const NotebookArgs& a, CalcSettings& settings, Message
   return SettingsLoad(settings, a.ini, sink).state == SettingsFileState::Read;
 }
 
+std::optional<int> notebookSettingsOrUsage(const NotebookArgs& a, CalcSettings& settings,
+                                           MessageSink& sink, CliIo& io) {
+  if (loadNotebookSettings(a, settings, sink)) return std::nullopt;
+  return usageError(io, kNotebookUsage, "cannot read the settings file '" + a.ini + "'");
+}
+
 }  // namespace ravlo::cli

@@ -1,6 +1,7 @@
 #pragma once
 // The arguments the notebook subcommands share: "[--worksheet [--columns 1|2] [--solutions]]
 // [--ini FILE] IN [-o OUT]".
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +27,9 @@ std::string readNotebookArgs(const Args& args, bool allowWorksheet, NotebookArgs
 
 // Loads --ini when given; false when the file cannot be read.
 bool loadNotebookSettings(const NotebookArgs& a, CalcSettings& settings, MessageSink& sink);
+
+// The settings of --ini; the usage exit code, with its message, when they cannot be read.
+std::optional<int> notebookSettingsOrUsage(const NotebookArgs& a, CalcSettings& settings,
+                                           MessageSink& sink, CliIo& io);
 
 }  // namespace ravlo::cli
