@@ -9,7 +9,8 @@ export class CalcSession {
     this.#calc = calc;
   }
 
-  // listener({ messages, screen, line }) runs after every forwarded input.
+  // listener({ messages, screen, line, typed }) runs after every forwarded input; typed is
+  // false for scrolling and settings.
   onChange(listener) {
     this.#listeners.push(listener);
   }
@@ -39,12 +40,12 @@ export class CalcSession {
     const name = steps > 0 ? 'ScrollDown' : 'ScrollUp';
     this.#after(() => {
       for (let i = Math.abs(steps); i > 0; i--) this.#calc.command(name);
-    });
+    }, false);
   }
 
   setSetting(section, key, value) {
     let ok = false;
-    this.#after(() => { ok = this.#calc.setSetting(section, key, String(value)); });
+    this.#after(() => { ok = this.#calc.setSetting(section, key, String(value)); }, false);
     return ok;
   }
 
@@ -68,9 +69,11 @@ export class CalcSession {
     return this.#calc.reading();
   }
 
-  #after(action) {
+  #after(action, typed = true) {
     action();
-    const change = { messages: this.#calc.messages(), screen: this.#calc.screen(), line: this.#calc.line() };
+    const change = {
+      messages: this.#calc.messages(), screen: this.#calc.screen(), line: this.#calc.line(), typed,
+    };
     for (const l of this.#listeners) l(change);
   }
 }
