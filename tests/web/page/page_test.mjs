@@ -1,0 +1,232 @@
+// The page in Debian's chromium: that it forwards keys, taps and settings to the engine and
+// shows what the engine answers. The answers themselves are the engine's tests' business;
+// here the expected lines come from the same engine run in Node.
+// node --test tests/web/page/page_test.mjs   (RAVLO_SITE: the assembled site, build-web/site)
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { inkBands, inkedRows, launch, openPage, ready, shown, startSite } from './browser.mjs';
+
+const SITE = resolve(process.env.RAVLO_SITE ?? 'build-web/site');
+let browser;
+let site;
+let engine;
+
+before(async () => {
+  const { default: create } = await import(pathToFileURL(`${SITE}/ravlo-engine.mjs`).href);
+  engine = await create();
+  browser = await launch();
+  site = await startSite(SITE);
+});
+after(async () => {
+  await browser?.close();
+  site?.server.close();
+});
+
+async function freshPage(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, ...options });
+  const page = await openPage(context, site.url);
+  return { context, page };
+}
+
+const frame = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+
+async function tapAll(page, captions) {
+  for (const c of captions) await page.locator('#keypad button', { hasText: new RegExp(`^${escape(c)}$`) }).click();
+}
+const escape = (s) => s.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+
+describe('typing', () => {
+  test('3b2+1= typed on the keyboard is computed and read out', async () => {
+    const { context, page } = await freshPage();
+    const blank = await inkedRows(page);
+    await page.keyboard.type('3b2+1=');
+    await frame(page);
+    const s = await shown(page);
+    assert.equal(s.line, engine.calc('3b2+1').line);
+    assert.equal(s.label, `計算画面 ${engine.reading(s.line)}`);
+    assert.match(s.live, /3分の2.*1と3分の2/);
+    assert.ok(await inkedRows(page) > blank, 'the line is painted');
+    await context.close();
+  });
+
+  test('the same with the on-screen keypad', async () => {
+    const { context, page } = await freshPage({ hasTouch: true });
+    await tapAll(page, ['３', '分の(B)', '２', '＋', '１', '＝']);
+    await frame(page);
+    const s = await shown(page);
+    assert.equal(s.line, engine.calc('3b2+1').line);
+    assert.equal(s.live, engine.reading(s.line));
+    await context.close();
+  });
+
+  test('a refused key shows the checker\'s message', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.type(')');
+    const expected = engine.check(')').message;
+    assert.notEqual(expected, '');
+    assert.equal((await shown(page)).status, expected);
+    assert.equal((await shown(page)).line, '');
+    await context.close();
+  });
+
+  test('the calculator\'s Ctrl keys do not reach the browser', async () => {
+    const { context, page } = await freshPage();
+    const prevented = await page.evaluate(() => ['s', 'p', 'l', 'y'].map((key) =>
+      !document.dispatchEvent(new KeyboardEvent('keydown', { key, ctrlKey: true, bubbles: true, cancelable: true }))));
+    assert.deepEqual(prevented, [true, true, true, true]);
+    const tab = await page.evaluate(() =>
+      !document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Tab', bubbles: true, cancelable: true })));
+    assert.equal(tab, false, 'Tab still moves the focus');
+    await context.close();
+  });
+
+  test('the numeric pad\'s slash divides', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.type('6');
+    await page.keyboard.press('NumpadDivide');
+    await page.keyboard.type('3=');
+    assert.equal((await shown(page)).line, engine.calc('6/3').line);
+    await context.close();
+  });
+});
+
+describe('worked solutions and commands', () => {
+  test('F5 shows the worked solution on several lines, F5 again one line', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.press('F5');
+    await page.keyboard.type('3b2+1=');
+    await frame(page);
+    const withProcess = await inkBands(page);
+    assert.equal(await page.locator('[data-command=ProcessDisplaySwitch]').getAttribute('aria-pressed'), 'true');
+    await page.keyboard.press('F5');
+    await page.keyboard.press('Delete');
+    await page.keyboard.type('3b2+1=');
+    await frame(page);
+    assert.ok(withProcess > (await inkBands(page)) + 1, `${withProcess} bands with the process`);
+    await context.close();
+  });
+
+  test('a toolbar command goes to the engine', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.type('4b2=');
+    const before = (await shown(page)).line;
+    await page.locator('[data-command=Reduce]').click();
+    const afterReduce = (await shown(page)).line;
+    assert.notEqual(afterReduce, before);
+    assert.ok(afterReduce.startsWith(before.split('&')[0]), afterReduce);
+    await context.close();
+  });
+});
+
+describe('settings', () => {
+  test('a choice in the settings dialog survives a reload', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.press('j');
+    await page.getByLabel('仮分数のみ').check();
+    await page.locator('#settings-dialog button[value=close]').click();
+    await page.waitForTimeout(400);
+    await page.reload();
+    await ready(page);
+    await page.keyboard.type('3b2+1=');
+    assert.equal((await shown(page)).line, engine.calc('3b2+1', { anssyu: 1 }).line);
+    assert.notEqual(engine.calc('3b2+1', { anssyu: 1 }).line, engine.calc('3b2+1').line);
+    await context.close();
+  });
+
+  test('a goal set in the dialog stands in the side panel', async () => {
+    const { context, page } = await freshPage();
+    await page.keyboard.press('j');
+    await page.getByLabel('今週の目標', { exact: true }).fill('分数をがんばる\nくふうする');
+    await page.getByLabel('今週の目標', { exact: true }).blur();
+    await page.getByLabel('表示する目標').selectOption('1');
+    await page.locator('#settings-dialog button[value=close]').click();
+    assert.equal(await page.locator('#goal').textContent(), 'くふうする');
+    await context.close();
+  });
+});
+
+describe('speech', () => {
+  test('without a Japanese voice the reading is shown, and the notice comes once', async () => {
+    const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+    // A device with an English voice only.
+    await context.addInitScript(() => {
+      speechSynthesis.getVoices = () => [{ lang: 'en-US', localService: true, name: 'en' }];
+    });
+    const page = await openPage(context, site.url);
+    await page.keyboard.type('3b2=');
+    await page.keyboard.press('r');
+    const first = await shown(page);
+    assert.match(first.status, /日本語の音声がない/);
+    const reading = await page.locator('#reading-text').textContent();
+    assert.ok(reading.length > 0);
+    await page.keyboard.press('Delete');
+    await page.keyboard.type(')');
+    const refused = (await shown(page)).status;
+    await page.keyboard.press('r');
+    assert.equal((await shown(page)).status, refused);
+    await context.close();
+  });
+});
+
+describe('screen', () => {
+  test('the canvas is backed at the device\'s pixel ratio', async () => {
+    const { context, page } = await freshPage({ deviceScaleFactor: 2 });
+    const size = await page.evaluate(() => {
+      const c = document.getElementById('screen');
+      return { w: c.width, h: c.height, cw: c.clientWidth, ch: c.clientHeight };
+    });
+    assert.equal(size.w, size.cw * 2);
+    assert.equal(size.h, size.ch * 2);
+    await context.close();
+  });
+
+  test('a line wider than the screen scrolls sideways with the wheel', async () => {
+    const { context, page } = await freshPage({ viewport: { width: 800, height: 700 } });
+    await page.keyboard.type('1234567+'.repeat(12));
+    await frame(page);
+    const followed = await page.evaluate(() => window.ravloPage.screen.scrollX);
+    assert.ok(followed > 0, 'the end of the line is followed');
+    await page.mouse.move(200, 300);
+    await page.mouse.wheel(-400, 0);
+    await frame(page);
+    assert.ok(await page.evaluate(() => window.ravloPage.screen.scrollX) < followed);
+    await context.close();
+  });
+
+  for (const [name, viewport] of [['1366×768', { width: 1366, height: 768 }],
+    ['1024×768 landscape', { width: 1024, height: 768 }], ['768×1024 portrait', { width: 768, height: 1024 }]]) {
+    test(`every keypad button is whole and at least 44 px on ${name}`, async () => {
+      const { context, page } = await freshPage({ viewport, hasTouch: true });
+      const boxes = await page.locator('#keypad button, #toolbar button').evaluateAll((bs) =>
+        bs.map((b) => ({ text: b.textContent, ...b.getBoundingClientRect().toJSON() })));
+      assert.equal(await page.locator('#keypad button').count(), engine.inputButtons().length);
+      for (const b of boxes) {
+        assert.ok(b.width >= 44 && b.height >= 44, `${b.text} is ${b.width}×${b.height}`);
+        assert.ok(b.left >= 0 && b.top >= 0 && b.right <= viewport.width && b.bottom <= viewport.height,
+          `${b.text} at ${b.left},${b.top}-${b.right},${b.bottom}`);
+      }
+      await context.close();
+    });
+  }
+});
+
+describe('offline', () => {
+  test('after one visit a reload without the network still computes', async () => {
+    const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+    const page = await openPage(context, site.url);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+      }
+    });
+    await context.setOffline(true);
+    await page.reload();
+    await ready(page);
+    await page.keyboard.type('3b2+1=');
+    assert.equal((await shown(page)).line, engine.calc('3b2+1').line);
+    await context.close();
+  });
+});
