@@ -17,6 +17,7 @@ export class CalcScreen {
   #cursorShown = true;
   #blink = null;
   #frame = 0;
+  #painted = false;
   onPainted = null;
 
   constructor(canvas, session, { bar, thumb }) {
@@ -66,6 +67,10 @@ export class CalcScreen {
     const ops = this.#session.paint(this.#cssWidth + this.#scrollX, this.#cssHeight, this.#cursorShown);
     this.#contentRight = this.#painter.paint(ops);
     this.#updateBar();
+    if (!this.#painted) {
+      this.#painted = true;
+      performance.mark('ravlo-first-paint');
+    }
     this.onPainted?.();
   }
 
