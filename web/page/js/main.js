@@ -73,6 +73,7 @@ async function start() {
     showPanels(change);
     screen.update();
     if (change.typed) requestAnimationFrame(() => screen.followEnd());
+    if (!change.settingsChanged) return;
     const tempo = Number(session.setting(SCREEN, 'CURSOLTEMPO')) || 400;
     if (tempo !== blinkTempo) screen.startBlink(blinkTempo = tempo);
     saver.schedule();

@@ -4,13 +4,18 @@
 export class CalcSession {
   #calc;
   #listeners = [];
+  // The engine builds its whole settings file to answer one key, so values are kept until
+  // the file's bytes change.
+  #bytes;
+  #settings = new Map();
 
   constructor(calc) {
     this.#calc = calc;
+    this.#bytes = calc.settingsBytes();
   }
 
-  // listener({ messages, screen, line, typed }) runs after every forwarded input; typed is
-  // false for scrolling and settings.
+  // listener({ messages, screen, line, typed, settingsChanged }) runs after every forwarded
+  // input; typed is false for scrolling and settings.
   onChange(listener) {
     this.#listeners.push(listener);
   }
@@ -50,11 +55,13 @@ export class CalcSession {
   }
 
   setting(section, key) {
-    return this.#calc.setting(section, key);
+    const name = `${section}\n${key}`;
+    if (!this.#settings.has(name)) this.#settings.set(name, this.#calc.setting(section, key));
+    return this.#settings.get(name);
   }
 
   settingsBytes() {
-    return this.#calc.settingsBytes();
+    return this.#bytes;
   }
 
   paint(width, height, cursorShown) {
@@ -71,9 +78,22 @@ export class CalcSession {
 
   #after(action, typed = true) {
     action();
+    const bytes = this.#calc.settingsBytes();
+    const settingsChanged = !sameBytes(bytes, this.#bytes);
+    if (settingsChanged) {
+      this.#bytes = bytes;
+      this.#settings.clear();
+    }
     const change = {
       messages: this.#calc.messages(), screen: this.#calc.screen(), line: this.#calc.line(), typed,
+      settingsChanged,
     };
     for (const l of this.#listeners) l(change);
   }
+}
+
+function sameBytes(a, b) {
+  if (a.length !== b.length) return false;
+  for (let i = 0; i < a.length; i++) if (a[i] !== b[i]) return false;
+  return true;
 }
