@@ -2,55 +2,10 @@
 
 #include <QKeyEvent>
 
+#include "app/model/typed_keys.h"
+
 namespace ravlo {
 namespace {
-
-struct JapaneseKey {
-  int key = 0;
-  bool shift = false;
-};
-
-// The key of a Japanese keyboard that prints the character, and whether it needs Shift.
-JapaneseKey japaneseKeyFor(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Minus: return {vk::Minus, false};
-    case Qt::Key_Equal: return {vk::Minus, true};
-    case Qt::Key_AsciiCircum: return {vk::Caret, false};
-    case Qt::Key_AsciiTilde: return {vk::Caret, true};
-    case Qt::Key_yen:
-    case Qt::Key_Backslash: return {vk::Yen, false};
-    case Qt::Key_Bar: return {vk::Yen, true};
-    case Qt::Key_At: return {vk::At, false};
-    case Qt::Key_QuoteLeft: return {vk::At, true};
-    case Qt::Key_BracketLeft: return {vk::BracketOpen, false};
-    case Qt::Key_BraceLeft: return {vk::BracketOpen, true};
-    case Qt::Key_Semicolon: return {vk::Semicolon, false};
-    case Qt::Key_Plus: return {vk::Semicolon, true};
-    case Qt::Key_Colon: return {vk::Colon, false};
-    case Qt::Key_Asterisk: return {vk::Colon, true};
-    case Qt::Key_BracketRight: return {vk::BracketClose, false};
-    case Qt::Key_BraceRight: return {vk::BracketClose, true};
-    case Qt::Key_Comma: return {vk::Comma, false};
-    case Qt::Key_Less: return {vk::Comma, true};
-    case Qt::Key_Period: return {vk::Period, false};
-    case Qt::Key_Greater: return {vk::Period, true};
-    case Qt::Key_Slash: return {vk::Slash, false};
-    case Qt::Key_Question: return {vk::Slash, true};
-    case Qt::Key_Underscore: return {226, true};  // the "ろ" key
-    case Qt::Key_Exclam: return {'1', true};
-    case Qt::Key_QuoteDbl: return {'2', true};
-    case Qt::Key_NumberSign: return {'3', true};
-    case Qt::Key_Dollar: return {'4', true};
-    case Qt::Key_Percent: return {'5', true};
-    case Qt::Key_Ampersand: return {'6', true};
-    case Qt::Key_Apostrophe: return {'7', true};
-    case Qt::Key_ParenLeft: return {'8', true};
-    case Qt::Key_ParenRight: return {'9', true};
-    default: break;
-  }
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return {vk::Digit0 + (qtKey - Qt::Key_0), false};
-  return {};
-}
 
 int keypadKey(int qtKey) {
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::Numpad0 + (qtKey - Qt::Key_0);
@@ -112,7 +67,8 @@ TranslatedKey translateKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     out.key = control;
     return out;
   }
-  if (const JapaneseKey jp = japaneseKeyFor(qtKey); jp.key != 0) {
+  // Qt's codes of printable keys are the characters' own code points.
+  if (const TypedKey jp = japaneseKeyFor(static_cast<char32_t>(qtKey)); jp.key != 0) {
     out.key = jp.key;
     out.mods.shift = jp.shift;
     return out;

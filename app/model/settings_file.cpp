@@ -95,19 +95,30 @@ SettingsLoadReport SettingsLoad(CalcSettings& settings, const fs::path& file, Me
                   "）。既定の設定を使います。");
       return report;
   }
+  return SettingsLoadBytes(settings, read.bytes, sink);
+}
+
+SettingsLoadReport SettingsLoadBytes(CalcSettings& settings, std::string_view bytes,
+                                     MessageSink& sink) {
+  SettingsLoadReport report;
+  settings = CalcSettings{};
   report.state = SettingsFileState::Read;
-  IniDocument document = IniDocument::fromFileBytes(read.bytes, &report.decodedCleanly);
+  IniDocument document = IniDocument::fromFileBytes(bytes, &report.decodedCleanly);
   report.issues = readSettings(document, settings);
   if (!report.issues.empty()) sink.status(issueSummary(report.issues));
   return report;
 }
 
+TextConversion settingsFileBytes(const CalcSettings& settings) {
+  IniDocument document = settings.document;
+  writeSettings(settings, document);
+  return document.toCp932();
+}
+
 SettingsSaveReport SettingsSave(const CalcSettings& settings, const fs::path& file,
                                 MessageSink& sink, FileSystem& fileSystem) {
   SettingsSaveReport report;
-  IniDocument document = settings.document;
-  writeSettings(settings, document);
-  TextConversion bytes = document.toCp932();
+  TextConversion bytes = settingsFileBytes(settings);
   report.lossless = bytes.lossless;
   report.saved = writeFileAtomically(file, bytes.text, report.error, fileSystem);
   if (!report.saved)

@@ -12,6 +12,7 @@
 
 #include "app/model/calc_settings.h"
 #include "app/model/file_io.h"
+#include "core/cp932.h"
 #include "core/message_sink.h"
 
 namespace ravlo {
@@ -64,6 +65,13 @@ struct SettingsLoadReport {
 // file, or values that could not be used, give one status text each.
 SettingsLoadReport SettingsLoad(CalcSettings& settings, const std::filesystem::path& file,
                                 MessageSink& sink);
+
+// The same for the bytes of a file already read (a page's stored settings).
+SettingsLoadReport SettingsLoadBytes(CalcSettings& settings, std::string_view bytes,
+                                     MessageSink& sink);
+
+// The file's bytes for the settings: the document read at load time with every setting in it.
+TextConversion settingsFileBytes(const CalcSettings& settings);
 
 struct SettingsSaveReport {
   bool saved = false;

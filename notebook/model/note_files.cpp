@@ -23,7 +23,7 @@ std::string tooManyText(std::size_t count) {
 NoteFiles::NoteFiles(NoteDoc& doc, MessageSink& sink) : doc_(doc), sink_(sink) {}
 
 bool NoteFiles::NoteReadFile(const std::string& path) {
-  const FileRead read = readWholeFile(path, kMaxSikiFileBytes);
+  FileRead read = readWholeFile(path, kMaxSikiFileBytes);
   switch (read.status) {
     case FileReadStatus::Ok:
       break;
@@ -36,7 +36,15 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
       sink_.box(kNoteWarnCaption, kNoteOpenFailedText, BoxButtons::Ok, BoxIcon::Warning);
       return false;
   }
-  SikiFileDecode decoded = decodeSikiFile(read.bytes);
+  return NoteReadBytes(std::move(read.bytes), path);
+}
+
+bool NoteFiles::NoteReadBytes(std::string bytes, const std::string& name) {
+  if (bytes.size() > kMaxSikiFileBytes) {
+    sink_.box(kNoteWarnCaption, kNoteNotSikiText, BoxButtons::Ok, BoxIcon::Warning);
+    return false;
+  }
+  SikiFileDecode decoded = decodeSikiFile(bytes);
   switch (decoded.status) {
     case SikiFileStatus::Ok:
       break;
@@ -51,9 +59,9 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
 
   doc_.HyoudaiStr = std::move(decoded.content.title);
   doc_.NoteEncoding = decoded.content.encoding;
-  doc_.NoteFileBytes = read.bytes;
+  doc_.NoteFileBytes = std::move(bytes);
   doc_.replaceProblems(decoded.content.problems);
-  doc_.NoteFileName = path;
+  doc_.NoteFileName = name;
   doc_.SelNo = 0;
   view_->NoteRedraw();
   doc_.markSaved();
@@ -68,10 +76,14 @@ bool NoteFiles::NoteReadFile(const std::string& path) {
   return true;
 }
 
+SikiFileBytes NoteFiles::bytesToWrite() const {
+  if (doc_.NoteFileBytes.empty() || doc_.differsFromFile())
+    return sikiFileBytes(doc_.HyoudaiStr, doc_.problems(), doc_.NoteEncoding);
+  return {doc_.NoteFileBytes, doc_.NoteEncoding};
+}
+
 int NoteFiles::NoteWriteFile(const std::string& path) {
-  SikiFileBytes file{doc_.NoteFileBytes, doc_.NoteEncoding};
-  if (file.bytes.empty() || doc_.differsFromFile())
-    file = sikiFileBytes(doc_.HyoudaiStr, doc_.problems(), doc_.NoteEncoding);
+  SikiFileBytes file = bytesToWrite();
   lastWriteError_.clear();
   if (path.empty()) {
     lastWriteError_ = "no file name";

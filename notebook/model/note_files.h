@@ -8,6 +8,7 @@
 #include "notebook/model/file_chooser.h"
 #include "notebook/model/note_doc.h"
 #include "notebook/model/note_view.h"
+#include "notebook/model/siki_file.h"
 
 namespace ravlo {
 
@@ -37,11 +38,15 @@ class NoteFiles {
   // document as it was (false). Problems the checker refuses are loaded all the same; the
   // learner is told once and the whole-notebook editor opens.
   bool NoteReadFile(const std::string& path);
+  // The same for bytes already read (a page's upload); name stands for the file's path.
+  bool NoteReadBytes(std::string bytes, const std::string& name);
   // Writes the document to path, replacing the old file only once the new one is complete.
   // 1 on success (no unsaved changes then), -1 on failure with nothing changed and nothing
   // shown; lastWriteError() says why.
   int NoteWriteFile(const std::string& path);
   const std::string& lastWriteError() const { return lastWriteError_; }
+  // What NoteWriteFile would write now: the bytes read while nothing has changed.
+  SikiFileBytes bytesToWrite() const;
 
   // Writes to the current file when there are unsaved changes; asks for a name (Save As,
   // starting at the old one) when there is no file yet or the page was cleared or the
