@@ -263,4 +263,14 @@ describe('offline', () => {
     assert.equal((await shown(page)).line, (await engine.calc('3b2+1')).line);
     await context.close();
   });
+
+  test('chromium finds nothing against installing the page as an app', async () => {
+    const { context, page } = await freshPage();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const cdp = await context.newCDPSession(page);
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    // The test's browser profile is a private one, which never installs anything.
+    assert.deepEqual(installabilityErrors.map((e) => e.errorId).filter((id) => id !== 'in-incognito'), []);
+    await context.close();
+  });
 });
