@@ -137,6 +137,19 @@ describe('worked solutions and commands', () => {
     await context.close();
   });
 
+  test('Ctrl+C puts the engine\'s line for the clipboard there', async () => {
+    const { context, page } = await freshPage();
+    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: site.url });
+    await page.evaluate(() => navigator.clipboard.writeText(''));
+    await page.keyboard.type('3b2+1=');
+    const copied = page.evaluate(() => new Promise((r) => window.ravloPage.session.onChange(({ screen }) => r(screen.copiedLine))));
+    await page.keyboard.press('Control+c');
+    const line = await copied;
+    assert.notEqual(line, '');
+    assert.equal(await page.evaluate(() => navigator.clipboard.readText()), line);
+    await context.close();
+  });
+
   test('a message box of the engine is shown, and Enter gives the keys back', async () => {
     const { context, page } = await freshPage();
     await page.keyboard.type('4b2=');

@@ -57,6 +57,7 @@ async function start() {
     inputString.hidden = session.setting('▼式の表示▼', 'INPUTSTR_DSP') !== '1';
     if (state) $('input-string-text').textContent = state.inputString;
     side.visible = session.setting(SCREEN, 'WAKIGAKI') !== '0';
+    $('status-line').hidden = session.setting(SCREEN, 'SBARDSP') === '0';
   };
   showPanels();
 
@@ -64,6 +65,10 @@ async function start() {
     { caption: '条件', title: '条件設定ボックス表示 (J)', action: () => settingsDialog.show() },
     { caption: 'パネル', title: '入力パネル表示する⇔しない (F8)', action: () => { keypad.visible = !keypad.visible; } },
   ]);
+  // Ctrl+C: the engine hands over the computed line in ordinary notation.
+  session.onChange(({ screen: state }) => {
+    if (state.copiedLine) navigator.clipboard?.writeText(state.copiedLine).catch(() => {});
+  });
   const dialogsOpen = () => box.open || settingsDialog.open;
   new KeyboardInput(document, session, dialogsOpen);
 

@@ -10,6 +10,7 @@ const COMMANDS = [
   { name: 'NsinModeSwitch', caption: 'ｎ進', title: 'ｎ進法変換モード (Shift+N)' },
   { name: 'KeepAnswer', caption: '保存', title: '答を一時保存 (Ctrl+C)' },
   { name: 'PasteAnswer', caption: '貼付', title: '保存した答を貼り付け (Ctrl+P)' },
+  { name: 'ViewAnswer', caption: 'Look', title: '保存した答をLookする' },
   { name: 'LineSpacingUp', caption: '行間＋', title: '行送りを広げる (Shift+PageUp)' },
   { name: 'LineSpacingDown', caption: '行間－', title: '行送りを狭める (Shift+PageDown)' },
   { name: 'EqualKaigyoSwitch', caption: '＝改行', title: '＝ で改行する⇔しない (Ctrl+L)', setting: ['▼式の表示▼', 'EQUAL_KAIGYO'] },
