@@ -242,6 +242,37 @@ describe('screen', () => {
     await context.close();
   });
 
+  test('the wheel and a finger scroll the screen up and down in the engine', async () => {
+    const { context, page } = await freshPage({ hasTouch: true });
+    // The lowest inked row: the foot of the line, which stays on the screen.
+    const lastInk = () => page.evaluate(() => {
+      const c = document.getElementById('screen');
+      const data = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      for (let y = c.height - 1; y >= 0; y--) {
+        for (let x = 0; x < c.width; x++) {
+          const i = (y * c.width + x) * 4;
+          if (data[i] + data[i + 1] + data[i + 2] < 200) return y;
+        }
+      }
+      return -1;
+    });
+    await page.keyboard.type('3b2+1=');
+    await frame(page);
+    const foot = await lastInk();
+    await page.mouse.move(300, 300);
+    await page.mouse.wheel(0, 16);
+    await frame(page);
+    assert.equal(await lastInk(), foot - 16);
+    // A finger dragging up by 12 px moves the picture up as far.
+    const canvas = page.locator('#screen');
+    await canvas.dispatchEvent('pointerdown', { pointerType: 'touch', clientX: 300, clientY: 300, isPrimary: true });
+    await canvas.dispatchEvent('pointermove', { pointerType: 'touch', clientX: 300, clientY: 288, isPrimary: true });
+    await canvas.dispatchEvent('pointerup', { pointerType: 'touch', clientX: 300, clientY: 288, isPrimary: true });
+    await frame(page);
+    assert.equal(await lastInk(), foot - 28);
+    await context.close();
+  });
+
   for (const [name, viewport] of [['1366×768', { width: 1366, height: 768 }],
     ['1024×768 landscape', { width: 1024, height: 768 }], ['768×1024 portrait', { width: 768, height: 1024 }]]) {
     test(`every keypad button is whole and at least 44 px on ${name}`, async () => {
