@@ -57,13 +57,14 @@ test('a narrow glyph is centred in its cell', () => {
   assert.equal(ctx.calls[0].left, 2);
 });
 
-test('the painter reports the right edge of the text for sideways scrolling', () => {
+test('the painter reports the right edge of the text and its cell for sideways scrolling', () => {
   const ctx = recordingContext(() => 10);
-  const right = new DrawOpPainter(ctx).paint([
+  const { right, cell } = new DrawOpPainter(ctx).paint([
     { op: 'font', family: 'IPAGothic', size: 20, bold: false, italic: false, underline: false },
     { op: 'text', x: 30, y: 0, text: 'ab＋', color: '#000000' },
   ]);
   assert.equal(right, 30 + 10 + 10 + 20);
+  assert.equal(cell, 10);
 });
 
 test('only a Japanese voice of the device itself is taken', () => {

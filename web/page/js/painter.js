@@ -15,11 +15,13 @@ export class DrawOpPainter {
     this.#ctx = ctx;
   }
 
-  // ops: the engine's list; returns the right edge of everything drawn, for sideways scrolling.
+  // ops: the engine's list; returns the right edge of everything drawn and the widest
+  // half-width cell, for sideways scrolling.
   paint(ops) {
     const ctx = this.#ctx;
     let font = { css: '', size: 16, underline: false };
     let right = 0;
+    let cell = 0;
     ctx.textBaseline = 'alphabetic';
     ctx.textAlign = 'left';
     ctx.lineCap = 'square';
@@ -35,6 +37,7 @@ export class DrawOpPainter {
           break;
         case 'text':
           right = Math.max(right, this.#text(op, font));
+          cell = Math.max(cell, font.size / 2);
           break;
         case 'line':
           ctx.strokeStyle = op.color;
@@ -51,7 +54,7 @@ export class DrawOpPainter {
           break;
       }
     }
-    return right;
+    return { right, cell };
   }
 
   #text(op, font) {

@@ -14,6 +14,7 @@ export class CalcScreen {
   #cssHeight = 0;
   #scrollX = 0;
   #contentRight = 0;
+  #cell = 8;
   #cursorShown = true;
   #blink = null;
   #frame = 0;
@@ -65,7 +66,9 @@ export class CalcScreen {
     const ctx = this.#ctx;
     ctx.setTransform(dpr, 0, 0, dpr, -this.#scrollX * dpr, 0);
     const ops = this.#session.paint(this.#cssWidth + this.#scrollX, this.#cssHeight, this.#cursorShown);
-    this.#contentRight = this.#painter.paint(ops);
+    const drawn = this.#painter.paint(ops);
+    this.#contentRight = drawn.right;
+    if (drawn.cell) this.#cell = drawn.cell;
     this.#updateBar();
     if (!this.#painted) {
       this.#painted = true;
@@ -89,8 +92,9 @@ export class CalcScreen {
     this.paintNow();
   }
 
+  // Room for two more characters after the end of the line, as the desktop keeps.
   #cellWidth() {
-    return Math.max(8, Math.round(this.#cssHeight / 40));
+    return this.#cell;
   }
 
   #updateBar() {
