@@ -150,6 +150,32 @@ describe('worked solutions and commands', () => {
     await context.close();
   });
 
+  test('F8 hides and shows the keypad, as the engine asks for the input panel', async () => {
+    const { context, page } = await freshPage();
+    const keypad = page.locator('#keypad');
+    await page.keyboard.press('F8');
+    assert.equal(await keypad.isVisible(), false);
+    await page.keyboard.press('F8');
+    assert.equal(await keypad.isVisible(), true);
+    await context.close();
+  });
+
+  test('an answer form on the screen switches its keypad button off until the next clear', async () => {
+    const { context, page } = await freshPage();
+    const mixed = page.locator('#keypad button[data-name=Button19]');
+    assert.equal(await mixed.isEnabled(), true);
+    await page.keyboard.type('3b2+1=');
+    const state = await page.evaluate(() => new Promise((r) => {
+      window.ravloPage.session.onChange(({ screen }) => r(screen.taiEnabled));
+      window.ravloPage.session.command('ScrollUp');
+    }));
+    assert.equal(await mixed.isEnabled(), state);
+    assert.equal(state, false);
+    await page.keyboard.press('Delete');
+    assert.equal(await mixed.isEnabled(), true);
+    await context.close();
+  });
+
   test('a message box of the engine is shown, and Enter gives the keys back', async () => {
     const { context, page } = await freshPage();
     await page.keyboard.type('4b2=');
