@@ -317,7 +317,7 @@ describe('screen', () => {
 });
 
 describe('offline', () => {
-  test('after one visit a reload without the network still computes', async () => {
+  test('after one visit a reload without the network still computes', { timeout: 30000 }, async () => {
     const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
     const page = await openPage(context, site.url);
     await page.evaluate(async () => {
@@ -334,7 +334,7 @@ describe('offline', () => {
     await context.close();
   });
 
-  test('chromium finds nothing against installing the page as an app', async () => {
+  test('chromium finds nothing against installing the page as an app', { timeout: 30000 }, async () => {
     const { context, page } = await freshPage();
     await page.evaluate(() => navigator.serviceWorker.ready);
     const cdp = await context.newCDPSession(page);
