@@ -13,7 +13,7 @@ FUZZ_TARGETS ?= checker evaluator solver process calc_state render number_theory
 BUILD_TYPE ?= RelWithDebInfo
 CTEST_ENV  := QT_QPA_PLATFORM=offscreen
 
-.PHONY: all deps deps-web web configure build test test-asan bench bench-web fuzz fuzz-build fuzz-slowest run install \
+.PHONY: all deps deps-web web web-serve bench-web-page configure build test test-asan bench bench-web fuzz fuzz-build fuzz-slowest run install \
         package clean
 
 all: build
@@ -30,6 +30,14 @@ web: deps-web
 	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD_WEB) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DRAVLO_WEB=ON -DRAVLO_TESTS=OFF -DRAVLO_BENCH=OFF
 	NODE_PATH=/usr/share/nodejs cmake --build $(BUILD_WEB)
+
+# The page with the engine, served from $(BUILD_WEB)/site/ (the folder a school copies).
+web-serve: web
+	node scripts/serve-site.mjs $(BUILD_WEB)/site 8080
+
+# First paint after a cached reload and key-to-repaint time in Debian's chromium.
+bench-web-page: web
+	node bench/web_page_bench.mjs $(BUILD_WEB)/site
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)

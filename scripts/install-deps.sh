@@ -15,9 +15,29 @@ packages=(
   desktop-file-utils appstream man-db
 )
 
+web=0
 if [ "${1:-}" = "--web" ]; then
-  packages+=(emscripten nodejs)
+  web=1
+  # chromium runs the page's browser tests. A Node.js from NodeSource brings its own npm;
+  # Debian's keeps it in a package of its own.
+  packages+=(emscripten nodejs chromium)
+  command -v npm >/dev/null || packages+=(npm)
 fi
+
+# The page's test tools from package-lock.json, again whenever the lock file changed.
+npm_ci() {
+  [ "$web" = 1 ] || return 0
+  local root
+  root="$(cd "$(dirname "$0")/.." && pwd)"
+  if [ ! -f "$root/node_modules/.package-lock.json" ] ||
+     [ "$root/package-lock.json" -nt "$root/node_modules/.package-lock.json" ]; then
+    if ! command -v npm >/dev/null; then
+      echo "npm is missing: install Node.js with its npm to run the page's browser tests." >&2
+      return 0
+    fi
+    (cd "$root" && npm ci --ignore-scripts --no-audit --no-fund)
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,10 +45,14 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ]; then
+  npm_ci
+  exit 0
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+npm_ci
