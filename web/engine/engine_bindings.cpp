@@ -9,8 +9,10 @@
 #include "app/model/input_buttons.h"
 #include "app/model/key_table.h"
 #include "app/model/siki_reading.h"
+#include "render/date_labels.h"
 #include "web/engine/calculator.h"
 #include "web/engine/engine_functions.h"
+#include "web/engine/fixed_pitch_canvas.h"
 #include "web/engine/notebook_session.h"
 
 namespace ravlo {
@@ -211,6 +213,17 @@ val calc(const std::string& expr, const val& options) {
 
 val calcDefault(const std::string& expr) { return calc(expr, val::undefined()); }
 
+// The side panel's date as the desktop writes it (full-width digits below 10, the weekday).
+val dateLabelsOf(int month, int day, int weekday) {
+  const DateLabels labels = dateLabels(month, day, weekday);
+  val o = val::object();
+  o.set("month", labels.month);
+  o.set("day", labels.day);
+  o.set("weekday", labels.weekday);
+  o.set("weekdayColor", cssColor(labels.weekdayColor));
+  return o;
+}
+
 val check(const std::string& expr) {
   const CheckVerdict verdict = checkExpression(expr);
   val o = val::object();
@@ -288,6 +301,7 @@ EMSCRIPTEN_BINDINGS(ravlo_engine) {
   emscripten::function("calc", &calcDefault);
   emscripten::function("check", &check);
   emscripten::function("reading", &reading);
+  emscripten::function("dateLabels", &dateLabelsOf);
   emscripten::function("inputButtons", &inputButtons);
   emscripten::function("commands", &commands);
 }

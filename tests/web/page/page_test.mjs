@@ -25,6 +25,7 @@ async function oracle(page) {
     calc: (expr, options) => (options ? call('calc', expr, options) : call('calc', expr)),
     reading: (line) => call('reading', line),
     check: (expr) => call('check', expr),
+    dateLabels: (month, day, weekday) => call('dateLabels', month, day, weekday),
     buttonCount: () => call('inputButtons'),
   };
 }
@@ -216,6 +217,12 @@ describe('settings', () => {
     await page.getByLabel('表示する目標').selectOption('1');
     await page.locator('#settings-dialog button[value=close]').click();
     assert.equal(await page.locator('#goal').textContent(), 'くふうする');
+    // Today's date as the engine writes it, weekday included.
+    const today = await page.evaluate(() => { const d = new Date(); return [d.getMonth() + 1, d.getDate(), d.getDay()]; });
+    const labels = await engine.dateLabels(...today);
+    assert.match(labels.weekday, /^\(.\)$/);
+    assert.equal(await page.locator('#date-weekday').textContent(), labels.weekday);
+    assert.equal(await page.locator('#date-day').textContent(), labels.day);
     await context.close();
   });
 });

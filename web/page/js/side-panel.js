@@ -1,5 +1,5 @@
 // The side panel: today's date and the week's goal, standing upright as on the desktop.
-// The labels come from the engine (dateLabels) when it offers them.
+// The labels come from the engine (dateLabels), as the desktop writes them.
 import { fontStack } from './font-stack.js';
 
 const GOALS = '▼週の目標▼';
@@ -32,9 +32,7 @@ export class SidePanel {
     const month = now.getMonth() + 1;
     const date = now.getDate();
     const weekday = now.getDay();
-    const labels = this.#engine.dateLabels
-      ? this.#engine.dateLabels(month, date, weekday)
-      : { month: String(month), day: String(date), weekday: '', weekdayColor: '#000000' };
+    const labels = this.#engine.dateLabels(month, date, weekday);
     this.#els.month.textContent = labels.month;
     this.#els.day.textContent = labels.day;
     this.#els.weekday.textContent = labels.weekday;
