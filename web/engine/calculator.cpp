@@ -88,6 +88,10 @@ bool Calculator::command(std::string_view name) {
   return false;
 }
 
+void Calculator::wheel(int notches) {
+  if (notches != 0) state_.scrollBy(notches * state_.lineAdvance());
+}
+
 void Calculator::runCommand(CalcCommand command) {
   switch (command) {
     case CalcCommand::Solve: HouteiDsp(state_); return;

@@ -33,6 +33,8 @@ class Calculator {
   bool button(std::string_view name);
   // A command of the key table by its name (commandName); false when there is none.
   bool command(std::string_view name);
+  // The mouse wheel: each notch scrolls one line of text, down for positive counts.
+  void wheel(int notches);
 
   const std::string& line() const { return state_.InpSiki; }
   // The reading of the whole line, as the voice is given it.

@@ -143,6 +143,7 @@ void calcKeyEvent(Calculator& c, const std::string& domKey, bool shift, bool ctr
 void calcTypeText(Calculator& c, const std::string& text) { c.typeText(text); }
 bool calcButton(Calculator& c, const std::string& name) { return c.button(name); }
 bool calcCommand(Calculator& c, const std::string& name) { return c.command(name); }
+void calcWheel(Calculator& c, int notches) { c.wheel(notches); }
 std::string calcLineOf(Calculator& c) { return c.line(); }
 std::string calcReading(Calculator& c) { return c.reading(); }
 val calcMessages(Calculator& c) { return messagesVal(c.takeMessages()); }
@@ -278,6 +279,7 @@ EMSCRIPTEN_BINDINGS(ravlo_engine) {
       .function("typeText", &calcTypeText)
       .function("button", &calcButton)
       .function("command", &calcCommand)
+      .function("wheel", &calcWheel)
       .function("line", &calcLineOf)
       .function("reading", &calcReading)
       .function("messages", &calcMessages)

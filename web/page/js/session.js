@@ -40,6 +40,11 @@ export class CalcSession {
     this.#after(() => this.#calc.typeText(text));
   }
 
+  // The mouse wheel, as the desktop's: one notch scrolls one line of text.
+  wheel(notches) {
+    this.#after(() => this.#calc.wheel(notches), false);
+  }
+
   // Positive steps scroll down; each is the engine's own 4-pixel step.
   scrollSteps(steps) {
     const name = steps > 0 ? 'ScrollDown' : 'ScrollUp';
