@@ -7,18 +7,8 @@
 namespace ravlo {
 namespace {
 
-int keypadKey(int qtKey) {
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::Numpad0 + (qtKey - Qt::Key_0);
-  switch (qtKey) {
-    case Qt::Key_Asterisk: return vk::Multiply;
-    case Qt::Key_Plus: return vk::Add;
-    case Qt::Key_Minus: return vk::Subtract;
-    case Qt::Key_Period:
-    case Qt::Key_Comma: return vk::Decimal;
-    case Qt::Key_Slash: return vk::Divide;
-    default: return 0;
-  }
-}
+// Qt's codes of the pad's keys are the characters they print.
+int keypadKey(int qtKey) { return qtKey < 0x80 ? keypadKeyFor(static_cast<char32_t>(qtKey)) : 0; }
 
 // Keys that print nothing, by their virtual-key codes.
 int controlKey(int qtKey) {

@@ -46,4 +46,17 @@ TypedKey japaneseKeyFor(char32_t character) {
   return {};
 }
 
+int keypadKeyFor(char32_t character) {
+  if (character >= U'0' && character <= U'9') return vk::Numpad0 + static_cast<int>(character - U'0');
+  switch (character) {
+    case U'*': return vk::Multiply;
+    case U'+': return vk::Add;
+    case U'-': return vk::Subtract;
+    case U'.':
+    case U',': return vk::Decimal;
+    case U'/': return vk::Divide;
+    default: return 0;
+  }
+}
+
 }  // namespace ravlo

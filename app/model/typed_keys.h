@@ -12,4 +12,8 @@ struct TypedKey {
 // Punctuation and digits of the main keyboard.
 TypedKey japaneseKeyFor(char32_t character);
 
+// The numeric pad's own key that prints the character (its digits, * + - / and the decimal
+// point, "," included), or 0.
+int keypadKeyFor(char32_t character);
+
 }  // namespace ravlo

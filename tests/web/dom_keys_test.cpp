@@ -12,13 +12,14 @@ struct DomKeyRow {
   KeyMods pressed;
   int key;
   KeyMods given;
+  bool numpad = false;
 };
 
 class DomKeys : public ::testing::TestWithParam<DomKeyRow> {};
 
 TEST_P(DomKeys, GiveTheJapaneseKey) {
   const DomKeyRow& row = GetParam();
-  const DomKey k = translateDomKey(row.domKey, row.pressed);
+  const DomKey k = translateDomKey(row.domKey, row.pressed, row.numpad);
   EXPECT_EQ(k.key, row.key) << row.domKey;
   if (row.key == 0) return;
   EXPECT_EQ(k.mods.shift, row.given.shift) << row.domKey;
@@ -47,7 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         DomKeyRow{":", kShift, vk::Colon, kNone}, DomKeyRow{"(", kShift, '8', kShift},
         DomKeyRow{"3", kNone, '3', kNone}, DomKeyRow{"¥", kNone, vk::Yen, kNone},
         DomKeyRow{"あ", kNone, 0, kNone}, DomKeyRow{"", kNone, 0, kNone},
-        DomKeyRow{"12", kNone, 0, kNone}));
+        DomKeyRow{"12", kNone, 0, kNone},
+        // On the numeric pad, the pad's own keys, without the Shift its layout may report.
+        DomKeyRow{"/", kNone, vk::Divide, kNone, true}, DomKeyRow{"*", kShift, vk::Multiply, kNone, true},
+        DomKeyRow{"7", kNone, vk::Numpad0 + 7, kNone, true}, DomKeyRow{",", kNone, vk::Decimal, kNone, true},
+        DomKeyRow{"Enter", kNone, vk::Enter, kNone, true}));
 
 }  // namespace
 }  // namespace ravlo

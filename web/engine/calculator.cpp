@@ -59,8 +59,8 @@ void Calculator::typeText(std::string_view text) {
   }
 }
 
-void Calculator::keyEvent(std::string_view domKey, KeyMods mods) {
-  const DomKey k = translateDomKey(domKey, mods);
+void Calculator::keyEvent(std::string_view domKey, KeyMods mods, bool numpad) {
+  const DomKey k = translateDomKey(domKey, mods, numpad);
   if (k.key != 0) key(k.key, k.mods);
 }
 

@@ -26,7 +26,7 @@ class Calculator {
   // A key press on the calculation screen: a Japanese-keyboard virtual-key code.
   void key(int key, KeyMods mods);
   // A browser's key event: KeyboardEvent.key and its modifiers.
-  void keyEvent(std::string_view domKey, KeyMods mods);
+  void keyEvent(std::string_view domKey, KeyMods mods, bool numpad = false);
   // Each character as the key that prints it.
   void typeText(std::string_view text);
   // An input panel button by its name; false when there is none.

@@ -34,7 +34,13 @@ int namedKey(std::string_view name) {
 
 }  // namespace
 
-DomKey translateDomKey(std::string_view domKey, KeyMods mods) {
+DomKey translateDomKey(std::string_view domKey, KeyMods mods, bool numpad) {
+  if (numpad && domKey.size() == 1) {
+    if (const int pad = keypadKeyFor(static_cast<unsigned char>(domKey[0])); pad != 0) {
+      mods.shift = false;
+      return {pad, mods};
+    }
+  }
   if (const int key = namedKey(domKey); key != 0) return {key, mods};
   if (domKey.empty() || utf8CharLength(domKey, 0) != domKey.size()) return {};
   char32_t c = static_cast<unsigned char>(domKey[0]);

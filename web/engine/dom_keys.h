@@ -13,7 +13,8 @@ struct DomKey {
   KeyMods mods;
 };
 
-// domKey is KeyboardEvent.key; the modifiers are the event's.
-DomKey translateDomKey(std::string_view domKey, KeyMods mods);
+// domKey is KeyboardEvent.key; the modifiers are the event's; numpad: the event's location is
+// the numeric pad, whose keys are keys of their own ("/" there divides).
+DomKey translateDomKey(std::string_view domKey, KeyMods mods, bool numpad = false);
 
 }  // namespace ravlo

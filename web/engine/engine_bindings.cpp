@@ -140,6 +140,11 @@ void calcKey(Calculator& c, int key, bool shift, bool ctrl, bool alt) {
 void calcKeyEvent(Calculator& c, const std::string& domKey, bool shift, bool ctrl, bool alt) {
   c.keyEvent(domKey, mods(shift, ctrl, alt));
 }
+// With KeyboardEvent.location == DOM_KEY_LOCATION_NUMPAD: the numeric pad's own keys.
+void calcKeyEventAt(Calculator& c, const std::string& domKey, bool shift, bool ctrl, bool alt,
+                    bool numpad) {
+  c.keyEvent(domKey, mods(shift, ctrl, alt), numpad);
+}
 void calcTypeText(Calculator& c, const std::string& text) { c.typeText(text); }
 bool calcButton(Calculator& c, const std::string& name) { return c.button(name); }
 bool calcCommand(Calculator& c, const std::string& name) { return c.command(name); }
@@ -276,6 +281,7 @@ EMSCRIPTEN_BINDINGS(ravlo_engine) {
       .constructor(&newCalculatorFrom, allow_raw_pointers())
       .function("key", &calcKey)
       .function("keyEvent", &calcKeyEvent)
+      .function("keyEvent", &calcKeyEventAt)
       .function("typeText", &calcTypeText)
       .function("button", &calcButton)
       .function("command", &calcCommand)

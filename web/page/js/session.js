@@ -20,8 +20,8 @@ export class CalcSession {
     this.#listeners.push(listener);
   }
 
-  keyEvent(key, { shift, ctrl, alt }) {
-    this.#after(() => this.#calc.keyEvent(key, shift, ctrl, alt));
+  keyEvent(key, { shift, ctrl, alt }, numpad = false) {
+    this.#after(() => this.#calc.keyEvent(key, shift, ctrl, alt, numpad));
   }
 
   key(vk, { shift, ctrl, alt }) {
